@@ -1,0 +1,13 @@
+#pragma once
+
+#include <array>
+
+#include "app/form.h"
+
+namespace arvan {
+
+// The 52 keys that are never drilled, row by row, as designed: each an
+// outline, a face and a caption label or symbol image.
+[[nodiscard]] std::array<DecorativeKey, kDecorativeKeyCount> makeDecorativeKeys();
+
+}  // namespace arvan

@@ -1,0 +1,20 @@
+#pragma once
+
+// The menu in the window's top-left corner and its three entries, which
+// switch the window between its modes.
+
+#include "app/form.h"
+#include "app/platform.h"
+
+namespace arvan {
+
+void showMenu(Form& form);
+void hideMenu(Form& form);
+void enterWordTyping(Form& form, Platform& platform);
+void enterFreeTyping(Form& form, Platform& platform);
+void backToIdle(Form& form, Platform& platform);
+
+inline constexpr std::string_view kFreeTypingPrompt =
+    "Алив бичээд байгаарай                                       ";
+
+}  // namespace arvan

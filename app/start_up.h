@@ -1,0 +1,12 @@
+#pragma once
+
+#include "app/form.h"
+#include "app/platform.h"
+
+namespace arvan {
+
+// Runs once as the window loads, before it is first shown, and leaves the
+// window idle: slow speed, English layout, labels shown, timer off.
+void startUp(Form& form, Platform& platform);
+
+}  // namespace arvan

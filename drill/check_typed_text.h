@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+#include "app/form.h"
+#include "app/platform.h"
+
+namespace arvan {
+
+// Judges one typed character against the practice text at the 1-based
+// character position `pos`: a right one moves the highlight on and counts a
+// hit; a wrong one beeps, counts a miss, steps `pos` back and pushes the bar.
+void CheckTypedText(Form& form, Platform& platform, const std::string& ch, int& pos);
+
+}  // namespace arvan

@@ -1,0 +1,38 @@
+#include "drill/drill_clock.h"
+
+#include "app/options.h"
+#include "drill/run_state.h"
+#include "keyboard/key_look.h"
+#include "keyboard/target_painting.h"
+
+namespace arvan {
+
+void timSecondsTick(Form& form, Platform& platform) {
+  form.elapsedTime += platform.monotonicNow() - form.startTime;
+  form.lblElapsedTime.caption = formatClock(form.elapsedTime);
+  const int bar = form.ProgressBar1.value;
+  if (bar >= 100) {
+    endOfDrill(form);
+  } else if (bar > 5) {
+    setProgress(form, bar + 1);
+  } else {
+    setProgress(form, bar + 10);
+  }
+  form.startTime = platform.monotonicNow();
+}
+
+void endOfDrill(Form& form) {
+  ResetKeyColours(form);
+  if (form.blindMode) blankLabels(form);
+  setProgress(form, 0);
+  form.timSeconds.enabled = false;
+  for (Control* c : {&form.Start, &form.lblExit, &form.cmdNoView, &form.cmdShow, &form.txtCount,
+                     &form.txtCountError, &form.OptEng, &form.OptMon, &form.Option1,
+                     &form.Option2, &form.Option3, &form.Frame1, &form.Frame2}) {
+    c->enabled = true;
+  }
+  showHandsAtRest(form);
+  clearTargetFlags(form);
+}
+
+}  // namespace arvan

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "app/form.h"
+#include "app/platform.h"
+
+namespace arvan {
+
+// The tick of timSeconds: the clock adds the time since the last tick, the
+// bar fills, and the tick that finds the bar full ends the run.
+void timSecondsTick(Form& form, Platform& platform);
+
+void endOfDrill(Form& form);
+
+}  // namespace arvan

@@ -1,0 +1,39 @@
+#include "drill/drill_start.h"
+
+#include "drill/run_state.h"
+#include "keyboard/key_look.h"
+#include "keyboard/target_painting.h"
+
+namespace arvan {
+
+void StartClick(Form& form, Platform& platform) {
+  for (Control* c : {&form.cmdShow, &form.cmdNoView, &form.Frame1, &form.Frame2,
+                     &form.lblElapsedTime, &form.Option1, &form.Option2, &form.Option3,
+                     &form.OptMon, &form.OptEng, &form.lblExit}) {
+    c->enabled = false;
+  }
+  form.timSeconds.enabled = true;
+  form.txtCount.enabled = false;
+  form.txtCountError.enabled = false;
+  setProgress(form, 0);
+  restartClock(form, platform);
+  zeroCounts(form);
+  form.Start.enabled = false;
+  platform.reseedRandom();
+  form.targetSlot = drawSlot(platform);
+
+  // A drill left through the menu keeps its flag; clear it, so that only this
+  // drill's target carries one.
+  clearTargetFlags(form);
+  const auto target = static_cast<std::size_t>(form.targetSlot);
+  form.button[target].borderStyle = kBorderInsideSolid;
+  form.button[target].backColour = kRed;
+  form.Back[target].backColour = kGreen;
+  ShowFingerGuide(form, form.targetSlot);
+  for (Control& hand : form.BGar) hand.visible = false;
+  for (Control& hand : form.ZGar) hand.visible = false;
+  PaintTargetKey(form, form.targetSlot);
+  if (form.keyLabel[0].caption.empty()) RevealTargetLabel(form, form.targetSlot);
+}
+
+}  // namespace arvan

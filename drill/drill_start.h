@@ -1,0 +1,12 @@
+#pragma once
+
+#include "app/form.h"
+#include "app/platform.h"
+
+namespace arvan {
+
+// A click on Start: lock the options, reset counters, clock and bar, start
+// the timer and light a random first target.
+void StartClick(Form& form, Platform& platform);
+
+}  // namespace arvan

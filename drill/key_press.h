@@ -1,0 +1,15 @@
+#pragma once
+
+#include "app/form.h"
+#include "app/platform.h"
+
+namespace arvan {
+
+// The window's key-down handler: the mode is read off the controls, then the
+// key goes to free typing, word typing or the key drill.
+void keyDown(Form& form, Platform& platform, int keyCode);
+
+// Alt ends a drill at once (and tidies the window when none runs).
+void altStop(Form& form);
+
+}  // namespace arvan

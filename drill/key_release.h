@@ -1,0 +1,11 @@
+#pragma once
+
+#include "app/form.h"
+
+namespace arvan {
+
+// The window's key-up handler: gives a struck key back its rest look and,
+// while a drill runs, shows the next target.
+void keyUp(Form& form, int keyCode);
+
+}  // namespace arvan

@@ -1,0 +1,63 @@
+#include "drill/run_state.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+
+namespace arvan {
+namespace {
+
+void addOne(int& count) {
+  if (count < INT_MAX) ++count;
+}
+
+}  // namespace
+
+std::string formatClock(std::chrono::nanoseconds elapsed) {
+  using namespace std::chrono;
+  constexpr long long kSecondsPerDay = 24 * 60 * 60;
+  long long seconds = duration_cast<std::chrono::seconds>(elapsed).count() % kSecondsPerDay;
+  if (seconds < 0) seconds += kSecondsPerDay;
+  char text[16];
+  std::snprintf(text, sizeof text, "%02lld:%02lld:%02lld", seconds / 3600, seconds / 60 % 60,
+                seconds % 60);
+  return text;
+}
+
+void restartClock(Form& form, Platform& platform) {
+  form.startTime = platform.monotonicNow();
+  form.elapsedTime = {};
+  form.lblElapsedTime.caption = formatClock(form.elapsedTime);
+}
+
+void zeroCounts(Form& form) {
+  form.hitCount = 0;
+  form.txtCount.caption = "0";
+  form.missCount = 0;
+  form.txtCountError.caption = "0";
+}
+
+void countHit(Form& form) {
+  addOne(form.hitCount);
+  form.txtCount.caption = std::to_string(form.hitCount);
+}
+
+void countMiss(Form& form) {
+  addOne(form.missCount);
+  form.txtCountError.caption = std::to_string(form.missCount);
+}
+
+void setProgress(Form& form, int value) { form.ProgressBar1.value = std::clamp(value, 0, 100); }
+
+void applyKeyProgress(Form& form) {
+  const int value = form.ProgressBar1.value;
+  setProgress(form, value < 10 ? value + 5 : value - 5);
+}
+
+int drawSlot(Platform& platform) {
+  const float r = platform.random();
+  const int slot = static_cast<int>(r * 34.0f) + 1;
+  return std::clamp(slot, 1, kSpaceBarSlot);
+}
+
+}  // namespace arvan

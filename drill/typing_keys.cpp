@@ -1,0 +1,46 @@
+#include "drill/typing_keys.h"
+
+#include "drill/check_typed_text.h"
+#include "drill/run_state.h"
+#include "keyboard/key_look.h"
+
+namespace arvan {
+namespace {
+
+// The space bar draws a new targetSlot in both modes, without marking a key.
+void drawSpaceBarTarget(Form& form, Platform& platform) {
+  const int slot = drawSlot(platform);
+  form.targetSlot = slot == kSpaceBarSlot ? 0 : slot;
+}
+
+}  // namespace
+
+void freeTypingKeyDown(Form& form, Platform& platform, int keyCode) {
+  const std::optional<int> slot = slotForKeyCode(keyCode);
+  if (!slot) return;
+  if (*slot == kSpaceBarSlot) drawSpaceBarTarget(form, platform);
+  showPressedLook(form, *slot);
+  if (*slot == kBackslashSlot) {
+    countHit(form);
+  } else {
+    form.Text2.caption += kKeySlots[static_cast<std::size_t>(*slot)].typedChar;
+  }
+}
+
+void wordTypingKeyDown(Form& form, Platform& platform, int keyCode) {
+  form.timSeconds.enabled = true;
+  const std::optional<int> slot = slotForKeyCode(keyCode);
+  if (!slot) return;
+  if (*slot == kSpaceBarSlot) drawSpaceBarTarget(form, platform);
+  showPressedLook(form, *slot);
+  if (*slot == kBackslashSlot) {
+    countHit(form);
+  } else {
+    form.typedChar = std::string(kKeySlots[static_cast<std::size_t>(*slot)].typedChar);
+    CheckTypedText(form, platform, form.typedChar, form.textPos);
+    ++form.textPos;
+  }
+  applyKeyProgress(form);
+}
+
+}  // namespace arvan

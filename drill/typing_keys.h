@@ -1,0 +1,13 @@
+#pragma once
+
+#include "app/form.h"
+#include "app/platform.h"
+
+namespace arvan {
+
+// Key-downs of the two typing modes: free typing writes each key's letter
+// into Text2; word typing checks it against the practice text in Text1.
+void freeTypingKeyDown(Form& form, Platform& platform, int keyCode);
+void wordTypingKeyDown(Form& form, Platform& platform, int keyCode);
+
+}  // namespace arvan

@@ -1,0 +1,12 @@
+#include "keyboard/key_captions.h"
+
+namespace arvan {
+
+void setKeyCaptions(Form& form, CaptionColumn column) {
+  for (std::size_t slot = 0; slot < kLabelledSlotCount; ++slot) {
+    form.keyLabel[slot].caption =
+        column == nullptr ? std::string() : std::string(kKeySlots[slot].*column);
+  }
+}
+
+}  // namespace arvan

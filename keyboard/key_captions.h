@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string_view>
+
+#include "app/form.h"
+
+namespace arvan {
+
+// A caption column of the key slot table, e.g. &KeySlot::englishCaption.
+using CaptionColumn = std::string_view KeySlot::*;
+
+// Writes the captions of the 34 key labels, slot 0 to 33, from one column;
+// nullptr writes the empty text.
+void setKeyCaptions(Form& form, CaptionColumn column);
+
+}  // namespace arvan

@@ -1,0 +1,64 @@
+#pragma once
+
+// The 35 drillable keys of the on-screen keyboard, one row per key slot: the
+// single source of every per-key fact (key code, label, captions, typed
+// character, geometry, home key, finger). Nothing else repeats one of these.
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "keyboard/geometry.h"
+
+namespace arvan {
+
+inline constexpr int kSlotCount = 35;
+inline constexpr int kLabelledSlotCount = 34;
+inline constexpr int kSpaceBarSlot = 34;
+inline constexpr int kBackslashSlot = 12;
+inline constexpr int kHomeKeyCount = 8;
+inline constexpr int kAltKeyCode = 18;
+
+enum class Hand { Left, Right, BothThumbs };
+
+// The hand picture that shows the finger striking a key: `finger` 1 is the
+// thumb, 5 the little finger.
+struct FingerPicture {
+  Hand hand = Hand::Left;
+  int finger = 1;
+  friend bool operator==(const FingerPicture&, const FingerPicture&) = default;
+};
+
+struct KeySlot {
+  int keyCode;                 // Windows virtual-key code of the US layout
+  std::string_view labelName;  // empty for the space bar, which has no label
+  std::string_view englishCaption;    // written by the layout actions
+  std::string_view mongolianCaption;  // and by the target label reveal
+  std::string_view designCaption;     // the window as loaded
+  std::string_view shownEnglishCaption;    // written by the show-labels
+  std::string_view shownMongolianCaption;  // action
+  std::string_view typedChar;  // empty for the backslash, which types nothing
+  std::optional<int> homeSlot;  // the home key of the striking finger
+  int circle;                   // its ring toirog1..8, 0 for none
+  FingerPicture finger;
+  bool isHomeKey;  // one of the eight home keys, whose outline rests red
+};
+
+extern const std::array<KeySlot, kSlotCount> kKeySlots;
+
+[[nodiscard]] std::optional<int> slotForKeyCode(int keyCode);
+
+// Row geometry: one rule per row, with the exceptions of the Z row and the
+// space bar folded in.
+[[nodiscard]] int rowOfSlot(int slot);
+[[nodiscard]] Rect outlineRect(int slot);
+[[nodiscard]] Rect faceRect(int slot);
+[[nodiscard]] Rect highlightRect(int slot);
+[[nodiscard]] Point labelRestPosition(int slot);  // slots 0..33
+[[nodiscard]] Colour restOutlineColour(int slot);
+
+inline constexpr int kLabelHeight = 270;
+inline constexpr int kKeyLabelWidth = 375;  // nominal; the label fits its caption
+inline constexpr int kPressedLabelDrop = 30;
+
+}  // namespace arvan
