@@ -57,6 +57,7 @@ struct Control {
   Alignment alignment = Alignment::Left;
   bool autoSize = false;  // labels: sized to the caption
   bool wordWrap = false;
+  bool multiLine = false;  // text boxes: several lines with a vertical scroll bar
   std::string caption;  // Caption of labels and buttons, Text of text boxes
   std::string_view picture;  // images: the picture's file name in assets/
 

@@ -145,11 +145,13 @@ Form::Form() {
   ShapeSambar.visible = false;
   Text1 = child("Text1", ControlKind::TextBox, {4440, 480, 6015, 975}, kPracticeText, kBlack,
                 kWhite, {12, true});
+  Text1.multiLine = true;
   Text1.enabled = false;
   Text1.visible = false;
   Text2 = child("Text2", ControlKind::TextBox, {5160, 240, 5055, 3135},
                 "Алив бичээд байгаарай\r\n", kBlack, kWhite, {12, false});
   Text2.bordered = true;
+  Text2.multiLine = true;
   Text2.enabled = false;
   Text2.visible = false;
 
@@ -221,10 +223,9 @@ Form::Form() {
   Label49 = label("Label49", {12240, 720, 2430, 180}, "Alt - Товчлуурыг дарж зогсооно.", kSmall);
   Label49.autoSize = true;
   Label48 = label("Label48", {1680, 4440, 3495, 375},
-                  "Arvan — арван хуруугаар бичиж сурах програм. Arvan төслийн хөгжүүлэгчид",
+                  "Arvan © хөгжүүлэгчид",
                   {9.75, true});
   Label48.foreColour = kSystemHighlightText;
-  Label48.wordWrap = true;
 
   Shape4 = filledShape("Shape4", ShapeForm::RoundedRectangle, {960, 5400, 13455, 4935}, kNavy,
                        kWhite);

@@ -1,0 +1,217 @@
+#include "ui/child_controls.h"
+
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <cmath>
+
+#include "ui/colours.h"
+#include "ui/display_font.h"
+#include "ui/flat_button.h"
+
+namespace arvan {
+namespace {
+
+QString toQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Text boxes show a line end as one break.
+QString shownText(std::string_view text) {
+  return toQString(text).remove(QLatin1Char('\r'));
+}
+
+void setColours(QWidget* widget, const Control& c, QPalette::ColorRole back,
+                QPalette::ColorRole fore, bool keepDisabledText) {
+  QPalette palette = widget->palette();
+  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    palette.setColor(group, back, toQColor(c.backColour));
+    if (group != QPalette::Disabled || keepDisabledText) {
+      palette.setColor(group, fore, toQColor(c.foreColour));
+    }
+  }
+  widget->setPalette(palette);
+  widget->setAutoFillBackground(true);
+}
+
+QWidget* makeWidget(const Control& c, QWidget* parent) {
+  switch (c.kind) {
+    case ControlKind::TextBox: {
+      if (c.multiLine) {
+        auto* box = new QPlainTextEdit(parent);
+        box->setReadOnly(true);
+        box->setTextInteractionFlags(Qt::NoTextInteraction);
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        box->setFrameShape(c.bordered ? QFrame::Box : QFrame::NoFrame);
+        box->viewport()->setFocusPolicy(Qt::NoFocus);
+        box->setContextMenuPolicy(Qt::NoContextMenu);
+        // The practice text stays readable while the box is disabled.
+        setColours(box, c, QPalette::Base, QPalette::Text, true);
+        return box;
+      }
+      auto* box = new QLineEdit(parent);
+      box->setReadOnly(true);
+      box->setFrame(c.bordered);
+      box->setContextMenuPolicy(Qt::NoContextMenu);
+      setColours(box, c, QPalette::Base, QPalette::Text, false);
+      return box;
+    }
+    case ControlKind::Frame: {
+      auto* frame = new QGroupBox(parent);
+      setColours(frame, c, QPalette::Window, QPalette::WindowText, true);
+      return frame;
+    }
+    case ControlKind::OptionButton: {
+      auto* option = new QRadioButton(parent);
+      option->setAutoExclusive(false);
+      setColours(option, c, QPalette::Window, QPalette::WindowText, false);
+      return option;
+    }
+    case ControlKind::CommandButton: {
+      auto* button = new FlatButton(parent);
+      setColours(button, c, QPalette::Button, QPalette::ButtonText, false);
+      return button;
+    }
+    case ControlKind::ProgressBar: {
+      auto* bar = new QProgressBar(parent);
+      bar->setRange(0, 100);
+      bar->setTextVisible(false);
+      return bar;
+    }
+    default:
+      return nullptr;
+  }
+}
+
+void showText(QPlainTextEdit* box, const std::string& was, const std::string& now) {
+  // A growing text only appends what is new, so that a long text costs no
+  // more per key than a short one.
+  if (now.size() > was.size() && now.compare(0, was.size(), was) == 0 && !was.empty()) {
+    QTextCursor end(box->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(shownText(std::string_view(now).substr(was.size())));
+  } else {
+    box->setPlainText(shownText(now));
+  }
+  box->verticalScrollBar()->setValue(box->verticalScrollBar()->maximum());
+}
+
+// Character positions count a line end as two; the box shows it as one.
+int shownPosition(const std::string& text, int position) {
+  const QString all = toQString(text);
+  return position - static_cast<int>(all.left(position).count(QLatin1Char('\r')));
+}
+
+void showSelection(QPlainTextEdit* box, const Control& c) {
+  QList<QTextEdit::ExtraSelection> selections;
+  if (c.selLength > 0) {
+    QTextEdit::ExtraSelection highlight;
+    highlight.cursor = QTextCursor(box->document());
+    const int start = shownPosition(c.caption, c.selStart);
+    highlight.cursor.setPosition(start);
+    highlight.cursor.setPosition(start + c.selLength, QTextCursor::KeepAnchor);
+    highlight.format.setBackground(QColor(0, 120, 215));
+    highlight.format.setForeground(Qt::white);
+    selections.append(highlight);
+    QTextCursor view(box->document());
+    view.setPosition(start);
+    box->setTextCursor(view);
+    box->ensureCursorVisible();
+  }
+  box->setExtraSelections(selections);
+}
+
+}  // namespace
+
+ChildControls::ChildControls(const Form& form, QWidget* window, ClickHandler onClick)
+    : form_(form) {
+  for (const Control* c : form.controlsInDrawingOrder()) {
+    QWidget* parent = window;
+    if (const Control* frame = form.frameOf(*c)) parent = widgetOf(*frame);
+    QWidget* widget = makeWidget(*c, parent);
+    if (widget == nullptr) continue;
+    widget->setFocusPolicy(Qt::NoFocus);
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+      QObject::connect(button, &QAbstractButton::clicked, button,
+                       [onClick, c] { onClick(*c); });
+    }
+    children_.push_back({c, widget, *c});
+  }
+  for (Child& child : children_) syncChild(child, true);
+}
+
+QWidget* ChildControls::widgetOf(const Control& control) const {
+  for (const Child& child : children_) {
+    if (child.control == &control) return child.widget;
+  }
+  return nullptr;
+}
+
+bool ChildControls::isChildControl(const QWidget* widget) const {
+  for (; widget != nullptr; widget = widget->parentWidget()) {
+    for (const Child& child : children_) {
+      if (child.widget == widget) return true;
+    }
+  }
+  return false;
+}
+
+void ChildControls::layout(double scale, QPointF origin) {
+  for (Child& child : children_) {
+    const Control& c = *child.control;
+    const bool inFrame = form_.frameOf(c) != nullptr;
+    const QPointF topLeft = inFrame ? QPointF(c.rect.left * scale, c.rect.top * scale)
+                                    : origin + QPointF(c.rect.left * scale, c.rect.top * scale);
+    const QPoint corner(static_cast<int>(std::lround(topLeft.x())),
+                        static_cast<int>(std::lround(topLeft.y())));
+    const QPoint farCorner(static_cast<int>(std::lround(topLeft.x() + c.rect.width * scale)),
+                           static_cast<int>(std::lround(topLeft.y() + c.rect.height * scale)));
+    child.widget->setGeometry(QRect(corner, farCorner - QPoint(1, 1)));
+
+    QFont font(c.font.systemDefault
+                   ? QFontDatabase::systemFont(QFontDatabase::GeneralFont).family()
+                   : displayFamily());
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(c.font.points * 20 * scale))));
+    font.setBold(c.font.bold);
+    child.widget->setFont(font);
+  }
+}
+
+void ChildControls::sync() {
+  for (Child& child : children_) syncChild(child, false);
+}
+
+void ChildControls::syncChild(Child& child, bool force) {
+  const Control& now = *child.control;
+  Control& was = child.shown;
+  QWidget* widget = child.widget;
+  if (force || now.visible != was.visible) widget->setVisible(now.visible);
+  if (force || now.enabled != was.enabled) widget->setEnabled(now.enabled);
+
+  if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
+    if (force || now.caption != was.caption) showText(box, force ? std::string() : was.caption, now.caption);
+    if (force || now.caption != was.caption || now.selStart != was.selStart ||
+        now.selLength != was.selLength) {
+      showSelection(box, now);
+    }
+  } else if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+    if (force || now.caption != was.caption) line->setText(toQString(now.caption));
+  } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+    if (force) frame->setTitle(toQString(now.caption));
+  } else if (auto* option = qobject_cast<QRadioButton*>(widget)) {
+    if (force) option->setText(toQString(now.caption));
+    option->setChecked(now.value != 0);
+  } else if (auto* button = dynamic_cast<FlatButton*>(widget)) {
+    if (force) button->setText(toQString(now.caption));
+  } else if (auto* bar = qobject_cast<QProgressBar*>(widget)) {
+    if (force || now.value != was.value) bar->setValue(now.value);
+  }
+  was = now;
+}
+
+}  // namespace arvan

@@ -1,0 +1,32 @@
+#pragma once
+
+// The desktop's own alert sound: the sound theme's "bell" event played
+// through libcanberra on a thread of its own, so that ringing never blocks
+// the key path. Where no sound server answers, it falls back to Qt's beep.
+
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+namespace arvan {
+
+class DesktopBell {
+ public:
+  DesktopBell();
+  ~DesktopBell();
+  DesktopBell(const DesktopBell&) = delete;
+  DesktopBell& operator=(const DesktopBell&) = delete;
+
+  void ring();
+
+ private:
+  void run();
+
+  std::mutex mutex_;
+  std::condition_variable wake_;
+  int pending_ = 0;
+  bool stopping_ = false;
+  std::thread worker_;
+};
+
+}  // namespace arvan

@@ -1,0 +1,55 @@
+#include "ui/display_font.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QtDebug>
+
+namespace arvan {
+namespace {
+
+const QString kMongolianLetters = QStringLiteral(
+    "АБВГДЕЁЖЗИЙКЛМНОӨПРСТУҮФХЦЧШЩЪЫЬЭЮЯабвгдеёжзийклмнопрстуүфхцчшщъыьэюяө");
+
+QString chooseFamily() {
+  QStringList candidates{QStringLiteral("Arial Mon"), QStringLiteral("DejaVu Sans"),
+                         QStringLiteral("Noto Sans")};
+  candidates += QFontDatabase::families();
+  for (const QString& family : candidates) {
+    if (!QFontDatabase::hasFamily(family)) continue;
+    QFont font(family);
+    if (QFontInfo(font).family() != family || !drawsMongolianLetters(font)) continue;
+    if (family != candidates.front()) qInfo("Display font: \"%s\"", qUtf8Printable(family));
+    return family;
+  }
+  const QString fallback = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+  qWarning("No installed face draws every Mongolian letter; falling back to \"%s\"",
+           qUtf8Printable(fallback));
+  return fallback;
+}
+
+}  // namespace
+
+bool drawsMongolianLetters(const QFont& font) {
+  const QFontMetrics metrics(font);
+  for (const QChar letter : kMongolianLetters) {
+    if (!metrics.inFont(letter)) return false;
+  }
+  return true;
+}
+
+QString displayFamily() {
+  static const QString family = chooseFamily();
+  return family;
+}
+
+QFont fontInTwips(const Font& font) {
+  QFont f(font.systemDefault ? QFontDatabase::systemFont(QFontDatabase::GeneralFont).family()
+                             : displayFamily());
+  f.setPixelSize(static_cast<int>(font.points * 20 + 0.5));
+  f.setBold(font.bold);
+  f.setHintingPreference(QFont::PreferNoHinting);
+  return f;
+}
+
+}  // namespace arvan

@@ -1,0 +1,124 @@
+#include "ui/form_painter.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+
+#include "ui/colours.h"
+#include "ui/display_font.h"
+
+namespace arvan {
+namespace {
+
+constexpr double kTwipsPerPixel = 15.0;
+
+QString toQString(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+double cornerRadius(const QRectF& r) { return std::min(r.width(), r.height()) * 0.16; }
+
+}  // namespace
+
+bool isWindowless(const Control& control) {
+  return control.kind == ControlKind::Label || control.kind == ControlKind::Shape ||
+         control.kind == ControlKind::Image;
+}
+
+QRectF toQRectF(const Rect& r) { return QRectF(r.left, r.top, r.width, r.height); }
+
+FormPainter::FormPainter(const Form& form, Pictures& pictures) : pictures_(pictures) {
+  for (const Control* c : form.controlsInDrawingOrder()) {
+    if (isWindowless(*c)) windowless_.push_back(c);
+  }
+}
+
+QRectF FormPainter::drawnRect(const Control& c) const {
+  QRectF r = toQRectF(c.rect);
+  if (c.kind == ControlKind::Label && c.autoSize) {
+    const QFontMetricsF metrics(fontInTwips(c.font));
+    r.setWidth(metrics.horizontalAdvance(toQString(c.caption)));
+    r.setHeight(std::max(r.height(), metrics.height()));
+  }
+  if (c.kind == ControlKind::Label && c.wordWrap) {
+    // A wrapped caption may need more lines than the designed face gives it.
+    const QFontMetricsF metrics(fontInTwips(c.font));
+    const QRectF text = metrics.boundingRect(r, Qt::TextWordWrap, toQString(c.caption));
+    r.setHeight(std::max(r.height(), text.height()));
+  }
+  if (c.kind == ControlKind::Shape) {
+    const double spill = c.borderWidth * kTwipsPerPixel;
+    r.adjust(-spill, -spill, spill, spill);
+  }
+  return r;
+}
+
+const Control* FormPainter::labelOrImageAt(QPointF twips) const {
+  for (auto it = windowless_.rbegin(); it != windowless_.rend(); ++it) {
+    const Control& c = **it;
+    if (c.visible && c.kind != ControlKind::Shape && drawnRect(c).contains(twips)) return &c;
+  }
+  return nullptr;
+}
+
+void FormPainter::paint(QPainter& painter, const QRectF& area) {
+  for (const Control* c : windowless_) {
+    if (!c->visible || !drawnRect(*c).intersects(area)) continue;
+    switch (c->kind) {
+      case ControlKind::Shape:
+        paintShape(painter, *c);
+        break;
+      case ControlKind::Label:
+        paintLabel(painter, *c);
+        break;
+      case ControlKind::Image:
+        pictures_.draw(painter, c->picture, toQRectF(c->rect));
+        break;
+      default:
+        break;
+    }
+  }
+}
+
+void FormPainter::paintShape(QPainter& painter, const Control& c) const {
+  const double penWidth = c.borderWidth * kTwipsPerPixel;
+  QRectF r = toQRectF(c.rect);
+  // Solid borders straddle the edge; inside-solid ones keep within it.
+  const double inset = c.borderStyle == kBorderInsideSolid ? penWidth / 2 : 0;
+  r.adjust(inset, inset, -inset, -inset);
+  painter.setPen(QPen(toQColor(c.borderColour, palette_), penWidth));
+  painter.setBrush(c.opaque ? QBrush(toQColor(c.backColour, palette_)) : QBrush(Qt::NoBrush));
+  switch (c.form) {
+    case ShapeForm::Rectangle:
+      painter.drawRect(r);
+      break;
+    case ShapeForm::RoundedRectangle:
+      painter.drawRoundedRect(r, cornerRadius(r), cornerRadius(r));
+      break;
+    case ShapeForm::Oval:
+      painter.drawEllipse(r);
+      break;
+  }
+}
+
+void FormPainter::paintLabel(QPainter& painter, const Control& c) const {
+  const QRectF r = drawnRect(c);
+  if (c.opaque) painter.fillRect(r, toQColor(c.backColour, palette_));
+  if (c.bordered) {
+    painter.setPen(QPen(palette_.color(QPalette::Dark), kTwipsPerPixel));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(r.adjusted(kTwipsPerPixel / 2, kTwipsPerPixel / 2, -kTwipsPerPixel / 2,
+                                -kTwipsPerPixel / 2));
+  }
+  if (c.caption.empty()) return;
+  painter.setFont(fontInTwips(c.font));
+  painter.setPen(c.enabled ? toQColor(c.foreColour, palette_)
+                           : palette_.color(QPalette::Disabled, QPalette::WindowText));
+  int flags = c.alignment == Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
+  flags |= c.wordWrap ? Qt::TextWordWrap : Qt::TextSingleLine;
+  if (c.bordered) flags |= Qt::AlignVCenter;
+  painter.drawText(r.adjusted(c.bordered ? kTwipsPerPixel * 3 : 0, 0, 0, 0), flags,
+                   toQString(c.caption));
+}
+
+}  // namespace arvan

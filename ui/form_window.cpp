@@ -1,0 +1,138 @@
+#include "ui/form_window.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <algorithm>
+
+#include "ui/colours.h"
+#include "ui/key_event_codes.h"
+
+namespace arvan {
+
+FormWindow::FormWindow(Platform* platform, QWidget* parent)
+    : QWidget(parent),
+      ownPlatform_(platform == nullptr ? std::make_unique<QtPlatform>([this] { close(); })
+                                       : nullptr),
+      formHit_(platform != nullptr ? *platform : *ownPlatform_),
+      painter_(formHit_.form(), pictures_) {
+  setWindowTitle(QStringLiteral("Arvan — арван хуруугаар бичиж сурах"));
+  setFocusPolicy(Qt::StrongFocus);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  QPalette p = palette();
+  p.setColor(QPalette::Window, toQColor(kBlue));
+  setPalette(p);
+
+  formHit_.load();
+
+  children_ = std::make_unique<ChildControls>(formHit_.form(), this, [this](const Control& c) {
+    formHit_.click(c);
+    refresh();
+  });
+  for (const Control* c : painter_.windowlessControls()) painted_.push_back(*c);
+
+  timer_.setTimerType(Qt::PreciseTimer);
+  connect(&timer_, &QTimer::timeout, this, [this] {
+    formHit_.tick();
+    refresh();
+  });
+  refresh();
+}
+
+FormWindow::~FormWindow() = default;
+
+void FormWindow::refresh() {
+  const auto& windowless = painter_.windowlessControls();
+  QRegion dirty;
+  for (std::size_t i = 0; i < windowless.size(); ++i) {
+    const Control& now = *windowless[i];
+    Control& was = painted_[i];
+    if (now == was) continue;
+    dirty += toPixelRect(painter_.drawnRect(was));
+    dirty += toPixelRect(painter_.drawnRect(now));
+    was = now;
+  }
+  if (!dirty.isEmpty()) update(dirty);
+  children_->sync();
+
+  const Timer& timer = form().timSeconds;
+  if (timer_.interval() != timer.interval) timer_.setInterval(timer.interval);
+  if (timer.enabled && !timer_.isActive()) timer_.start();
+  if (!timer.enabled && timer_.isActive()) timer_.stop();
+}
+
+QRect FormWindow::toPixelRect(const QRectF& twips) const {
+  const QRectF r(toPixels(twips.topLeft()), toPixels(twips.bottomRight()));
+  return r.toAlignedRect().adjusted(-2, -2, 2, 2);
+}
+
+void FormWindow::resizeEvent(QResizeEvent*) {
+  const QRectF design = toQRectF(kDesignArea);
+  scale_ = std::max(1e-6, std::min(width() / design.width(), height() / design.height()));
+  origin_ = QPointF((width() - design.width() * scale_) / 2,
+                    (height() - design.height() * scale_) / 2);
+  children_->layout(scale_, origin_);
+}
+
+void FormWindow::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  painter.fillRect(event->rect(), toQColor(kBlue));
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  painter.translate(origin_);
+  painter.scale(scale_, scale_);
+  const QRectF area = painter.transform().inverted().mapRect(QRectF(event->rect()));
+  painter_.paint(painter, area);
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+  if (const std::optional<int> code = keyCodeOf(*event)) {
+    formHit_.keyDown(*code);
+    refresh();
+  }
+  event->accept();
+}
+
+void FormWindow::keyReleaseEvent(QKeyEvent* event) {
+  // X11 and Wayland put a release between auto-repeated presses; one
+  // physical release gives one key-up.
+  if (!event->isAutoRepeat()) {
+    if (const std::optional<int> code = keyCodeOf(*event)) {
+      formHit_.keyUp(*code);
+      refresh();
+    }
+  }
+  event->accept();
+}
+
+const Control* FormWindow::controlAt(QPointF pixels) const {
+  return painter_.labelOrImageAt((pixels - origin_) / scale_);
+}
+
+void FormWindow::mousePressEvent(QMouseEvent* event) {
+  pressed_ = nullptr;
+  pressedBackground_ = false;
+  if (event->button() != Qt::LeftButton) return;
+  // A disabled child control passes its clicks up; it still covers the window.
+  if (children_->isChildControl(childAt(event->position().toPoint()))) return;
+  pressed_ = controlAt(event->position());
+  pressedBackground_ = pressed_ == nullptr;
+}
+
+void FormWindow::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  if (children_->isChildControl(childAt(event->position().toPoint()))) return;
+  const Control* released = controlAt(event->position());
+  if (pressedBackground_ && released == nullptr) {
+    formHit_.clickBackground();
+  } else if (pressed_ != nullptr && released == pressed_) {
+    formHit_.click(*released);
+  }
+  pressed_ = nullptr;
+  pressedBackground_ = false;
+  refresh();
+}
+
+bool FormWindow::focusNextPrevChild(bool) { return false; }
+
+}  // namespace arvan

@@ -1,0 +1,24 @@
+#pragma once
+
+// Turns a physical key into the key code that the tutor's handlers take (the
+// Windows virtual-key code of the US layout), so that the drill trains key
+// positions whatever layout the operating system has active.
+
+#include <cstdint>
+#include <optional>
+
+namespace arvan {
+
+enum class ScanCodeSet {
+  Xkb,     // X11 and Wayland: the evdev code plus 8 (Q is 24)
+  PcSet1,  // Windows: the PC set-1 scan code (Q is 0x10)
+};
+
+// The key code of a scan code, or none for a code that the table lacks.
+[[nodiscard]] std::optional<int> keyCodeFromScanCode(ScanCodeSet set, std::uint32_t scanCode);
+
+// Where no scan code comes: from Qt's key value (Latin letters, US
+// punctuation, the Mongolian Cyrillic letters of the key table).
+[[nodiscard]] std::optional<int> keyCodeFromQtKey(int qtKey);
+
+}  // namespace arvan

@@ -1,0 +1,44 @@
+#pragma once
+
+// The window's pictures, drawn from the SVG files in assets/ and stretched
+// to their control's rectangle. The twelve hand pictures come from one
+// drawing of a left hand: mirrored for the right hand, with the marked finger
+// turned red.
+
+#include <QByteArray>
+#include <QRectF>
+#include <QString>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+class QPainter;
+class QSvgRenderer;
+
+namespace arvan {
+
+class Pictures {
+ public:
+  Pictures();
+  ~Pictures();
+
+  void draw(QPainter& painter, std::string_view picture, const QRectF& rect);
+  // Whether the picture has a drawing (and is not drawn as a placeholder).
+  [[nodiscard]] bool has(std::string_view picture);
+
+ private:
+  struct Picture {
+    std::unique_ptr<QSvgRenderer> renderer;
+    bool mirrored = false;
+  };
+  Picture& load(std::string_view picture);
+
+  std::unordered_map<std::string, Picture> pictures_;
+};
+
+// The hand drawing with one finger (1 thumb .. 5 little finger) marked red;
+// finger 0 marks none.
+[[nodiscard]] QByteArray markFinger(QByteArray handSvg, int finger);
+
+}  // namespace arvan

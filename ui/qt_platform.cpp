@@ -1,0 +1,43 @@
+#include "ui/qt_platform.h"
+
+#include <QDateTime>
+
+namespace arvan {
+
+QtPlatform::QtPlatform(std::function<void()> closeWindow)
+    : closeWindow_(std::move(closeWindow)) {
+  reseedRandom();
+}
+
+void QtPlatform::beep() { bell_.ring(); }
+
+LocalDateTime QtPlatform::localDateTime() {
+  const QDateTime now = QDateTime::currentDateTime();
+  return {now.date().year(),   now.date().month(),  now.date().day(),
+          now.time().hour(),   now.time().minute(), now.time().second()};
+}
+
+std::chrono::nanoseconds QtPlatform::monotonicNow() {
+  return std::chrono::steady_clock::now().time_since_epoch();
+}
+
+float QtPlatform::random() {
+  // The top 24 bits give every float in [0, 1) that is a multiple of 2^-24,
+  // and never 1 itself.
+  return static_cast<float>(generator_() >> 8) * 0x1p-24f;
+}
+
+void QtPlatform::reseedRandom() {
+  // The clock alone could repeat between two reseeds in the same tick; the
+  // count of reseeds makes every seed sequence different.
+  const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
+  std::seed_seq seed{static_cast<std::uint32_t>(ticks), static_cast<std::uint32_t>(ticks >> 32),
+                     ++reseeds_};
+  generator_.seed(seed);
+}
+
+void QtPlatform::closeWindow() {
+  if (closeWindow_) closeWindow_();
+}
+
+}  // namespace arvan

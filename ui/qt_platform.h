@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <random>
+
+#include "app/platform.h"
+#include "ui/desktop_bell.h"
+
+namespace arvan {
+
+// The real surroundings: the desktop's bell, the system clocks, a
+// Mersenne Twister reseeded from the high-resolution clock, and the window.
+class QtPlatform : public Platform {
+ public:
+  explicit QtPlatform(std::function<void()> closeWindow);
+
+  void beep() override;
+  LocalDateTime localDateTime() override;
+  std::chrono::nanoseconds monotonicNow() override;
+  float random() override;
+  void reseedRandom() override;
+  void closeWindow() override;
+
+ private:
+  std::function<void()> closeWindow_;
+  DesktopBell bell_;
+  std::mt19937 generator_;
+  std::uint32_t reseeds_ = 0;
+};
+
+}  // namespace arvan
