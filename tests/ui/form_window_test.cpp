@@ -1,0 +1,131 @@
+#include "ui/form_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTest>
+
+#include "fake_platform.h"
+
+namespace arvan {
+namespace {
+
+QPointF centre(const Rect& r) { return {r.left + r.width / 2.0, r.top + r.height / 2.0}; }
+
+class FormWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    window.resize(1000, 689);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    window.setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  }
+
+  // The colour of a shape near its lower-left corner, clear of any caption.
+  QRgb pixelAt(const Rect& twips) {
+    const QImage image = window.grab().toImage();
+    const QPointF corner(twips.left + 60, twips.top + twips.height - 60);
+    const QPointF at = window.toPixels(corner) * image.devicePixelRatio();
+    return image.pixel(at.toPoint()) & 0xFFFFFF;
+  }
+
+  void clickAt(const Rect& twips) {
+    QTest::mouseClick(&window, Qt::LeftButton, {}, window.toPixels(centre(twips)).toPoint());
+  }
+
+  // A physical key, as X11 numbers it, pressed and released on the focused widget.
+  void pressKey(quint32 scanCode, bool release = true) {
+    QWidget* target = QApplication::focusWidget();
+    ASSERT_NE(target, nullptr);
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, scanCode, 0, 0);
+    QApplication::sendEvent(target, &press);
+    if (!release) return;
+    QKeyEvent up(QEvent::KeyRelease, 0, Qt::NoModifier, scanCode, 0, 0);
+    QApplication::sendEvent(target, &up);
+  }
+
+  testing::FakePlatform platform;
+  FormWindow window{&platform};
+};
+
+constexpr QRgb kLightGreyPixel = 0xC0C0C0;
+constexpr QRgb kGreenPixel = 0x00FF00;
+constexpr QRgb kBluePixel = 0x0000FF;
+
+TEST_F(FormWindowTest, PaintsTheKeyFacesWhereTheScalePutsThemAtAnySize) {
+  for (const QSize size : {QSize(1000, 689), QSize(1920, 1080), QSize(640, 900)}) {
+    window.resize(size);
+    EXPECT_EQ(pixelAt(faceRect(0)), kLightGreyPixel) << size.width();
+    EXPECT_EQ(pixelAt(faceRect(kSpaceBarSlot)), kLightGreyPixel) << size.width();
+    const QImage image = window.grab().toImage();
+    EXPECT_EQ(image.pixel(image.width() - 1, image.height() - 1) & 0xFFFFFF, kBluePixel);
+  }
+}
+
+TEST_F(FormWindowTest, AClickOnTheMongolianOptionShowsTheMongolianCaptions) {
+  QWidget* option = window.childControls().widgetOf(window.form().OptMon);
+  ASSERT_NE(option, nullptr);
+  QTest::mouseClick(option, Qt::LeftButton);
+  EXPECT_EQ(window.form().keyLabel[0].caption, "Ф");
+  EXPECT_EQ(window.form().keyLabel[16].caption, "Ө");
+  EXPECT_EQ(window.form().OptMon.value, 1);
+  EXPECT_EQ(QApplication::focusWidget(), &window);
+}
+
+TEST_F(FormWindowTest, AClickOnExitClosesTheWindow) {
+  clickAt(window.form().lblExit.rect);
+  EXPECT_TRUE(platform.closed);
+}
+
+TEST_F(FormWindowTest, AClickOnTheBackgroundClosesTheMenuButOneOnAPictureDoesNot) {
+  clickAt(window.form().lblMenu1.rect);
+  EXPECT_TRUE(window.form().lblSubMenu1.visible);
+  clickAt(window.form().Image6.rect);
+  EXPECT_TRUE(window.form().lblSubMenu1.visible);
+  clickAt(window.form().Shape3.rect);  // a shape counts as background
+  EXPECT_FALSE(window.form().lblSubMenu1.visible);
+}
+
+TEST_F(FormWindowTest, KeysWithNativeScanCodesPlayADrill) {
+  platform.queueRandom({0.0f, 0.5f});  // first target W, then H
+  clickAt(window.form().Start.rect);
+  ASSERT_FALSE(window.form().Start.enabled);
+  EXPECT_EQ(window.form().targetSlot, 1);
+  EXPECT_TRUE(window.timer().isActive());
+  EXPECT_EQ(pixelAt(faceRect(1)), kGreenPixel);
+
+  pressKey(25);  // W
+  EXPECT_EQ(window.form().hitCount, 1);
+  EXPECT_EQ(window.form().targetSlot, 18);
+  EXPECT_EQ(pixelAt(faceRect(18)), kGreenPixel);
+  EXPECT_EQ(pixelAt(faceRect(1)), kLightGreyPixel);
+
+  pressKey(24);  // Q: a miss
+  EXPECT_EQ(window.form().missCount, 1);
+  EXPECT_EQ(platform.beeps, 3);  // two at start-up
+  auto* count = qobject_cast<QLineEdit*>(window.childControls().widgetOf(window.form().txtCount));
+  ASSERT_NE(count, nullptr);
+  EXPECT_EQ(count->text(), QStringLiteral("1"));
+
+  pressKey(64);  // Alt stops the drill
+  EXPECT_TRUE(window.form().Start.enabled);
+  EXPECT_FALSE(window.timer().isActive());
+}
+
+TEST_F(FormWindowTest, AutoRepeatedReleasesAreDropped) {
+  platform.queueRandom({0.0f, 0.5f});
+  clickAt(window.form().Start.rect);
+  pressKey(25, false);
+  QKeyEvent repeatedRelease(QEvent::KeyRelease, 0, Qt::NoModifier, 25, 0, 0, {}, true);
+  QApplication::sendEvent(&window, &repeatedRelease);
+  EXPECT_TRUE(window.form().fore[1].visible);  // still held
+  QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, 25, 0, 0);
+  QApplication::sendEvent(&window, &release);
+  EXPECT_FALSE(window.form().fore[1].visible);
+}
+
+}  // namespace
+}  // namespace arvan
