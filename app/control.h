@@ -57,13 +57,13 @@ struct Control {
   Alignment alignment = Alignment::Left;
   bool autoSize = false;  // labels: sized to the caption
   bool wordWrap = false;
-  bool multiLine = false;  // text boxes: several lines with a vertical scroll bar
-  std::string caption;  // Caption of labels and buttons, Text of text boxes
+  bool multiLine = false;    // text boxes: several lines with a vertical scroll bar
+  std::string caption;       // Caption of labels and buttons, Text of text boxes
   std::string_view picture;  // images: the picture's file name in assets/
 
   bool visible = true;
   bool enabled = true;
-  int value = 0;  // option buttons: 1 selected; progress bar: 0..100
+  int value = 0;     // option buttons: 1 selected; progress bar: 0..100
   int selStart = 0;  // text boxes: the highlight, 0-based in characters
   int selLength = 0;
 

@@ -157,8 +157,8 @@ std::array<DecorativeKey, kDecorativeKeyCount> makeDecorativeKeys() {
     key.face.name = names().faces[k];
     key.face.kind = ControlKind::Shape;
     key.face.form = ShapeForm::RoundedRectangle;
-    key.face.rect = {spec.left + insetX, row.top + row.faceInsetY,
-                     spec.width - row.faceNarrowing, row.faceHeight};
+    key.face.rect = {spec.left + insetX, row.top + row.faceInsetY, spec.width - row.faceNarrowing,
+                     row.faceHeight};
     key.face.opaque = true;
     key.face.backColour = kLightBlue;
 

@@ -40,8 +40,7 @@ Control shape(std::string_view name, ShapeForm form, Rect rect) {
   return c;
 }
 
-Control filledShape(std::string_view name, ShapeForm form, Rect rect, Colour fill,
-                    Colour border) {
+Control filledShape(std::string_view name, ShapeForm form, Rect rect, Colour fill, Colour border) {
   Control c = shape(name, form, rect);
   c.opaque = true;
   c.backColour = fill;
@@ -87,15 +86,14 @@ Control menuOutline(std::string_view name, Rect rect, bool visible) {
   return c;
 }
 
-constexpr std::array<std::string_view, kHandPictureCount> kLeftHandNames{
-    "ZGar", "ZGar1", "ZGar2", "ZGar3", "ZGar4", "ZGar5"};
+constexpr std::array<std::string_view, kHandPictureCount> kLeftHandNames{"ZGar",  "ZGar1", "ZGar2",
+                                                                         "ZGar3", "ZGar4", "ZGar5"};
 constexpr std::array<std::string_view, kHandPictureCount> kRightHandNames{
     "BGar", "BGar1", "BGar2", "BGar3", "BGar4", "BGar5"};
 constexpr std::array<std::string_view, kHandPictureCount> kLeftHandPictures{
     "hand-left-0", "hand-left-1", "hand-left-2", "hand-left-3", "hand-left-4", "hand-left-5"};
 constexpr std::array<std::string_view, kHandPictureCount> kRightHandPictures{
-    "hand-right-0", "hand-right-1", "hand-right-2", "hand-right-3", "hand-right-4",
-    "hand-right-5"};
+    "hand-right-0", "hand-right-1", "hand-right-2", "hand-right-3", "hand-right-4", "hand-right-5"};
 constexpr std::array<std::string_view, kHomeKeyCount> kCircleNames{
     "toirog1", "toirog2", "toirog3", "toirog4", "toirog5", "toirog6", "toirog7", "toirog8"};
 constexpr std::array<int, kHomeKeyCount> kCircleLefts{2640, 3480, 4320, 5160,
@@ -125,8 +123,7 @@ const std::array<std::string, kSlotCount>& slotNames(std::string_view array) {
 Form::Form() {
   constexpr Font kMenuTitle{14.25, true};
   constexpr Font kMenuEntry{12, true};
-  lblMenu1 = menuLabel("lblMenu1", {0, 0, 1215, 375}, " Дасгал", kMenuTitle, Alignment::Left,
-                       true);
+  lblMenu1 = menuLabel("lblMenu1", {0, 0, 1215, 375}, " Дасгал", kMenuTitle, Alignment::Left, true);
   ShapeMenu1 = menuOutline("ShapeMenu1", {0, 0, 1215, 375}, true);
   lblSubMenu1 = menuLabel("lblSubMenu1", {0, 360, 2415, 375}, "   Үг харж бичих", kMenuEntry,
                           Alignment::Left, false);
@@ -148,8 +145,8 @@ Form::Form() {
   Text1.multiLine = true;
   Text1.enabled = false;
   Text1.visible = false;
-  Text2 = child("Text2", ControlKind::TextBox, {5160, 240, 5055, 3135},
-                "Алив бичээд байгаарай\r\n", kBlack, kWhite, {12, false});
+  Text2 = child("Text2", ControlKind::TextBox, {5160, 240, 5055, 3135}, "Алив бичээд байгаарай\r\n",
+                kBlack, kWhite, {12, false});
   Text2.bordered = true;
   Text2.multiLine = true;
   Text2.enabled = false;
@@ -164,12 +161,12 @@ Form::Form() {
 
   Frame1 = child("Frame1", ControlKind::Frame, {1560, 3480, 3855, 735}, "Хурдны сонголт", kBlue,
                  kWhite, kSmall);
-  Option1 = child("Option1", ControlKind::OptionButton, {120, 240, 1095, 255}, "Хурдан",
-                  kLightBlue, kBlack, kSmall);
-  Option2 = child("Option2", ControlKind::OptionButton, {1440, 240, 975, 255}, "Дунд",
-                  kLightBlue, kBlack, kSmall);
-  Option3 = child("Option3", ControlKind::OptionButton, {2640, 240, 975, 255}, "Удаан",
-                  kLightBlue, kBlack, kSmall);
+  Option1 = child("Option1", ControlKind::OptionButton, {120, 240, 1095, 255}, "Хурдан", kLightBlue,
+                  kBlack, kSmall);
+  Option2 = child("Option2", ControlKind::OptionButton, {1440, 240, 975, 255}, "Дунд", kLightBlue,
+                  kBlack, kSmall);
+  Option3 = child("Option3", ControlKind::OptionButton, {2640, 240, 975, 255}, "Удаан", kLightBlue,
+                  kBlack, kSmall);
   Frame2 = child("Frame2", ControlKind::Frame, {6240, 3480, 2775, 735}, "Гарны сонголт", kBlue,
                  kWhite, kSmall);
   OptMon = child("OptMon", ControlKind::OptionButton, {240, 240, 975, 255}, "Монгол", kLightBlue,
@@ -222,24 +219,22 @@ Form::Form() {
   Label50.wordWrap = true;
   Label49 = label("Label49", {12240, 720, 2430, 180}, "Alt - Товчлуурыг дарж зогсооно.", kSmall);
   Label49.autoSize = true;
-  Label48 = label("Label48", {1680, 4440, 3495, 375},
-                  "Arvan © хөгжүүлэгчид",
-                  {9.75, true});
+  Label48 = label("Label48", {1680, 4440, 3495, 375}, "Arvan © хөгжүүлэгчид", {9.75, true});
   Label48.foreColour = kSystemHighlightText;
 
-  Shape4 = filledShape("Shape4", ShapeForm::RoundedRectangle, {960, 5400, 13455, 4935}, kNavy,
-                       kWhite);
-  Shape3 = filledShape("Shape3", ShapeForm::RoundedRectangle, {1080, 5520, 13215, 4695}, kBlue,
-                       kWhite);
+  Shape4 =
+      filledShape("Shape4", ShapeForm::RoundedRectangle, {960, 5400, 13455, 4935}, kNavy, kWhite);
+  Shape3 =
+      filledShape("Shape3", ShapeForm::RoundedRectangle, {1080, 5520, 13215, 4695}, kBlue, kWhite);
 
   for (int slot = 0; slot < kSlotCount; ++slot) {
     const auto i = static_cast<std::size_t>(slot);
-    button[i] = filledShape(slotNames("button")[i], ShapeForm::RoundedRectangle,
-                            outlineRect(slot), restOutlineColour(slot), kSystemWindowText);
+    button[i] = filledShape(slotNames("button")[i], ShapeForm::RoundedRectangle, outlineRect(slot),
+                            restOutlineColour(slot), kSystemWindowText);
     Back[i] = filledShape(slotNames("Back")[i], ShapeForm::RoundedRectangle, faceRect(slot),
                           kLightGrey, kSystemWindowText);
-    fore[i] = filledShape(slotNames("fore")[i], ShapeForm::RoundedRectangle,
-                          highlightRect(slot), kYellow, kSystemWindowText);
+    fore[i] = filledShape(slotNames("fore")[i], ShapeForm::RoundedRectangle, highlightRect(slot),
+                          kYellow, kSystemWindowText);
     fore[i].visible = false;
   }
   for (int slot = 0; slot < kLabelledSlotCount; ++slot) {
@@ -270,11 +265,10 @@ const Control* Form::frameOf(const Control& option) const {
 
 std::vector<const Control*> Form::controlsInDrawingOrder() const {
   std::vector<const Control*> order{
-      &lblMenu1,    &ShapeMenu1,    &lblSubMenu1, &ShapeSubMenu1, &lblSubMenu2,
-      &ShapeSubMenu2, &lblSubMenu3, &ShapeSubMenu3, &Image6,     &ShapeSambar,
-      &Label50,     &Label49,       &Label48,     &Dalbaa2,       &Dalbaa1,
-      &Dalbaa3,     &ImgEng,        &Start,       &lblExit,       &Image8,
-      &lblElapsedTime, &Image1,     &Label46,     &Label47,
+      &lblMenu1,    &ShapeMenu1,    &lblSubMenu1,    &ShapeSubMenu1, &lblSubMenu2, &ShapeSubMenu2,
+      &lblSubMenu3, &ShapeSubMenu3, &Image6,         &ShapeSambar,   &Label50,     &Label49,
+      &Label48,     &Dalbaa2,       &Dalbaa1,        &Dalbaa3,       &ImgEng,      &Start,
+      &lblExit,     &Image8,        &lblElapsedTime, &Image1,        &Label46,     &Label47,
   };
   for (const Control& c : ZGar) order.push_back(&c);
   for (const Control& c : BGar) order.push_back(&c);
@@ -288,9 +282,9 @@ std::vector<const Control*> Form::controlsInDrawingOrder() const {
   for (const Control& c : keyLabel) order.push_back(&c);
   for (const DecorativeKey& key : decorativeKeys) order.push_back(&key.symbol);
   for (const Control& c : toirog) order.push_back(&c);
-  for (const Control* c : {&Text1, &Text2, &Frame1, &Option1, &Option2, &Option3, &Frame2,
-                           &OptMon, &OptEng, &cmdShow, &cmdNoView, &txtCountError, &txtCount,
-                           &ProgressBar1}) {
+  for (const Control* c :
+       {&Text1, &Text2, &Frame1, &Option1, &Option2, &Option3, &Frame2, &OptMon, &OptEng, &cmdShow,
+        &cmdNoView, &txtCountError, &txtCount, &ProgressBar1}) {
     order.push_back(c);
   }
   return order;

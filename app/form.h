@@ -60,7 +60,7 @@ struct Form {
   Control Shape4, Shape3;
   std::array<Control, kSlotCount> button, Back, fore;
   std::array<Control, kLabelledSlotCount> keyLabel;  // named after the key
-  std::array<Control, kHomeKeyCount> toirog;  // [0] is toirog1
+  std::array<Control, kHomeKeyCount> toirog;         // [0] is toirog1
   std::array<DecorativeKey, kDecorativeKeyCount> decorativeKeys;
 
   // Window variables

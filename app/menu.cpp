@@ -8,8 +8,8 @@ namespace arvan {
 namespace {
 
 void setMenuVisible(Form& form, bool visible) {
-  for (Control* c : {&form.lblSubMenu1, &form.ShapeSubMenu1, &form.lblSubMenu2,
-                     &form.ShapeSubMenu2, &form.lblSubMenu3, &form.ShapeSubMenu3}) {
+  for (Control* c : {&form.lblSubMenu1, &form.ShapeSubMenu1, &form.lblSubMenu2, &form.ShapeSubMenu2,
+                     &form.lblSubMenu3, &form.ShapeSubMenu3}) {
     c->visible = visible;
   }
 }
@@ -34,8 +34,8 @@ void enterWordTyping(Form& form, Platform& platform) {
   setProgress(form, 0);
   form.timSeconds.enabled = true;
   for (Control* c : {&form.Start, &form.lblExit, &form.cmdNoView, &form.cmdShow, &form.txtCount,
-                     &form.txtCountError, &form.OptEng, &form.OptMon, &form.Option1,
-                     &form.Option2, &form.Option3, &form.Frame1, &form.Frame2}) {
+                     &form.txtCountError, &form.OptEng, &form.OptMon, &form.Option1, &form.Option2,
+                     &form.Option3, &form.Frame1, &form.Frame2}) {
     c->enabled = false;
   }
   showHandsAtRest(form);
@@ -78,8 +78,8 @@ void backToIdle(Form& form, Platform& platform) {
   form.Text2.visible = false;
   form.timSeconds.enabled = false;
   for (Control* c : {&form.Start, &form.lblExit, &form.cmdNoView, &form.cmdShow, &form.txtCount,
-                     &form.txtCountError, &form.OptEng, &form.OptMon, &form.Option1,
-                     &form.Option2, &form.Option3, &form.Frame1, &form.Frame2}) {
+                     &form.txtCountError, &form.OptEng, &form.OptMon, &form.Option1, &form.Option2,
+                     &form.Option3, &form.Frame1, &form.Frame2}) {
     c->enabled = true;
   }
   showHandsAtRest(form);

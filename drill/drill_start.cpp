@@ -7,9 +7,9 @@
 namespace arvan {
 
 void StartClick(Form& form, Platform& platform) {
-  for (Control* c : {&form.cmdShow, &form.cmdNoView, &form.Frame1, &form.Frame2,
-                     &form.lblElapsedTime, &form.Option1, &form.Option2, &form.Option3,
-                     &form.OptMon, &form.OptEng, &form.lblExit}) {
+  for (Control* c :
+       {&form.cmdShow, &form.cmdNoView, &form.Frame1, &form.Frame2, &form.lblElapsedTime,
+        &form.Option1, &form.Option2, &form.Option3, &form.OptMon, &form.OptEng, &form.lblExit}) {
     c->enabled = false;
   }
   form.timSeconds.enabled = true;

@@ -65,8 +65,8 @@ void altStop(Form& form) {
   }
   form.timSeconds.enabled = false;
   setProgress(form, 0);
-  for (Control* c : {&form.txtCountError, &form.txtCount, &form.OptMon, &form.OptEng,
-                     &form.Option1, &form.Option2, &form.Option3, &form.Frame1, &form.Frame2}) {
+  for (Control* c : {&form.txtCountError, &form.txtCount, &form.OptMon, &form.OptEng, &form.Option1,
+                     &form.Option2, &form.Option3, &form.Frame1, &form.Frame2}) {
     c->enabled = true;
   }
   showHandsAtRest(form);

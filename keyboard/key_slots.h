@@ -30,16 +30,16 @@ struct FingerPicture {
 };
 
 struct KeySlot {
-  int keyCode;                 // Windows virtual-key code of the US layout
-  std::string_view labelName;  // empty for the space bar, which has no label
-  std::string_view englishCaption;    // written by the layout actions
-  std::string_view mongolianCaption;  // and by the target label reveal
-  std::string_view designCaption;     // the window as loaded
+  int keyCode;                             // Windows virtual-key code of the US layout
+  std::string_view labelName;              // empty for the space bar, which has no label
+  std::string_view englishCaption;         // written by the layout actions
+  std::string_view mongolianCaption;       // and by the target label reveal
+  std::string_view designCaption;          // the window as loaded
   std::string_view shownEnglishCaption;    // written by the show-labels
   std::string_view shownMongolianCaption;  // action
-  std::string_view typedChar;  // empty for the backslash, which types nothing
-  std::optional<int> homeSlot;  // the home key of the striking finger
-  int circle;                   // its ring toirog1..8, 0 for none
+  std::string_view typedChar;              // empty for the backslash, which types nothing
+  std::optional<int> homeSlot;             // the home key of the striking finger
+  int circle;                              // its ring toirog1..8, 0 for none
   FingerPicture finger;
   bool isHomeKey;  // one of the eight home keys, whose outline rests red
 };

@@ -22,9 +22,7 @@ QString toQString(std::string_view text) {
 }
 
 // Text boxes show a line end as one break.
-QString shownText(std::string_view text) {
-  return toQString(text).remove(QLatin1Char('\r'));
-}
+QString shownText(std::string_view text) { return toQString(text).remove(QLatin1Char('\r')); }
 
 void setColours(QWidget* widget, const Control& c, QPalette::ColorRole back,
                 QPalette::ColorRole fore, bool keepDisabledText) {
@@ -137,8 +135,7 @@ ChildControls::ChildControls(const Form& form, QWidget* window, ClickHandler onC
     if (widget == nullptr) continue;
     widget->setFocusPolicy(Qt::NoFocus);
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-      QObject::connect(button, &QAbstractButton::clicked, button,
-                       [onClick, c] { onClick(*c); });
+      QObject::connect(button, &QAbstractButton::clicked, button, [onClick, c] { onClick(*c); });
     }
     children_.push_back({c, widget, *c});
   }
@@ -173,9 +170,8 @@ void ChildControls::layout(double scale, QPointF origin) {
                            static_cast<int>(std::lround(topLeft.y() + c.rect.height * scale)));
     child.widget->setGeometry(QRect(corner, farCorner - QPoint(1, 1)));
 
-    QFont font(c.font.systemDefault
-                   ? QFontDatabase::systemFont(QFontDatabase::GeneralFont).family()
-                   : displayFamily());
+    QFont font(c.font.systemDefault ? QFontDatabase::systemFont(QFontDatabase::GeneralFont).family()
+                                    : displayFamily());
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(c.font.points * 20 * scale))));
     font.setBold(c.font.bold);
     child.widget->setFont(font);
@@ -194,7 +190,8 @@ void ChildControls::syncChild(Child& child, bool force) {
   if (force || now.enabled != was.enabled) widget->setEnabled(now.enabled);
 
   if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
-    if (force || now.caption != was.caption) showText(box, force ? std::string() : was.caption, now.caption);
+    if (force || now.caption != was.caption)
+      showText(box, force ? std::string() : was.caption, now.caption);
     if (force || now.caption != was.caption || now.selStart != was.selStart ||
         now.selLength != was.selLength) {
       showSelection(box, now);

@@ -46,9 +46,9 @@ void DesktopBell::run() {
       pending_ = 0;
     }
     if (canberraWorks) {
-      canberraWorks = ca_context_play(context, 0, CA_PROP_EVENT_ID, "bell",
-                                      CA_PROP_EVENT_DESCRIPTION, "Wrong key", nullptr) ==
-                      CA_SUCCESS;
+      canberraWorks =
+          ca_context_play(context, 0, CA_PROP_EVENT_ID, "bell", CA_PROP_EVENT_DESCRIPTION,
+                          "Wrong key", nullptr) == CA_SUCCESS;
     }
     if (!canberraWorks) qtBeep();
   }

@@ -8,12 +8,14 @@
 namespace arvan {
 namespace {
 
-const QString kMongolianLetters = QStringLiteral(
-    "АБВГДЕЁЖЗИЙКЛМНОӨПРСТУҮФХЦЧШЩЪЫЬЭЮЯабвгдеёжзийклмнопрстуүфхцчшщъыьэюяө");
+const QString kMongolianLetters =
+    QStringLiteral("АБВГДЕЁЖЗИЙКЛМНОӨПРСТУҮФХЦЧШЩЪЫЬЭЮЯабвгдеёжзийклмнопрстуүфхцчшщъыьэюяө");
 
 QString chooseFamily() {
-  QStringList candidates{QStringLiteral("Arial Mon"), QStringLiteral("DejaVu Sans"),
-                         QStringLiteral("Noto Sans")};
+  // After "Arial Mon", a face with Arial's metrics keeps captions the
+  // designed width.
+  QStringList candidates{QStringLiteral("Arial Mon"), QStringLiteral("Liberation Sans"),
+                         QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans")};
   candidates += QFontDatabase::families();
   for (const QString& family : candidates) {
     if (!QFontDatabase::hasFamily(family)) continue;

@@ -18,9 +18,10 @@ void FlatButton::paintEvent(QPaintEvent*) {
   painter.setPen(dark);
   painter.drawLine(r.bottomLeft(), r.bottomRight());
   painter.drawLine(r.topRight(), r.bottomRight());
-  painter.setPen(p.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+  painter.setPen(
+      p.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
   const int margin = r.height() / 8;
-  painter.drawText(r.adjusted(margin, 0, -margin, 0) .translated(isDown() ? QPoint(1, 1) : QPoint()),
+  painter.drawText(r.adjusted(margin, 0, -margin, 0).translated(isDown() ? QPoint(1, 1) : QPoint()),
                    Qt::AlignCenter | Qt::TextWordWrap, text());
 }
 

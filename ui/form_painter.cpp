@@ -28,8 +28,16 @@ bool isWindowless(const Control& control) {
 QRectF toQRectF(const Rect& r) { return QRectF(r.left, r.top, r.width, r.height); }
 
 FormPainter::FormPainter(const Form& form, Pictures& pictures) : pictures_(pictures) {
+  std::vector<const Control*> keyboardBody{&form.Shape4, &form.Shape3};
+  for (const DecorativeKey& key : form.decorativeKeys) {
+    keyboardBody.insert(keyboardBody.end(), {&key.outline, &key.face, &key.symbol});
+  }
   for (const Control* c : form.controlsInDrawingOrder()) {
-    if (isWindowless(*c)) windowless_.push_back(c);
+    if (!isWindowless(*c)) continue;
+    windowless_.push_back(c);
+    const bool isStatic =
+        std::find(keyboardBody.begin(), keyboardBody.end(), c) != keyboardBody.end();
+    (isStatic ? static_ : changing_).push_back(c);
   }
 }
 
@@ -61,22 +69,29 @@ const Control* FormPainter::labelOrImageAt(QPointF twips) const {
   return nullptr;
 }
 
+void FormPainter::paintStaticLayer(QPainter& painter) {
+  for (const Control* c : static_) paintControl(painter, *c);
+}
+
 void FormPainter::paint(QPainter& painter, const QRectF& area) {
-  for (const Control* c : windowless_) {
-    if (!c->visible || !drawnRect(*c).intersects(area)) continue;
-    switch (c->kind) {
-      case ControlKind::Shape:
-        paintShape(painter, *c);
-        break;
-      case ControlKind::Label:
-        paintLabel(painter, *c);
-        break;
-      case ControlKind::Image:
-        pictures_.draw(painter, c->picture, toQRectF(c->rect));
-        break;
-      default:
-        break;
-    }
+  for (const Control* c : changing_) {
+    if (c->visible && drawnRect(*c).intersects(area)) paintControl(painter, *c);
+  }
+}
+
+void FormPainter::paintControl(QPainter& painter, const Control& c) const {
+  switch (c.kind) {
+    case ControlKind::Shape:
+      paintShape(painter, c);
+      break;
+    case ControlKind::Label:
+      paintLabel(painter, c);
+      break;
+    case ControlKind::Image:
+      pictures_.draw(painter, c.picture, toQRectF(c.rect));
+      break;
+    default:
+      break;
   }
 }
 

@@ -20,7 +20,11 @@ class FormPainter {
  public:
   FormPainter(const Form& form, Pictures& pictures);
 
-  // Paints every windowless control that meets `area` (twips).
+  // The keyboard's panels and the decorative keys never change: they are
+  // painted once per window size into a layer of their own. They overlap no
+  // other windowless control but the home-key rings, which lie on top.
+  void paintStaticLayer(QPainter& painter);
+  // Paints every other windowless control that meets `area` (twips).
   void paint(QPainter& painter, const QRectF& area);
   // Where a windowless control draws, in twips: a label sized to its caption
   // is as wide as its text.
@@ -28,15 +32,17 @@ class FormPainter {
   // The topmost visible label or image at a point, or nullptr.
   [[nodiscard]] const Control* labelOrImageAt(QPointF twips) const;
 
-  [[nodiscard]] const std::vector<const Control*>& windowlessControls() const {
-    return windowless_;
-  }
+  // The windowless controls that can change, in drawing order.
+  [[nodiscard]] const std::vector<const Control*>& changingControls() const { return changing_; }
 
  private:
   void paintShape(QPainter& painter, const Control& c) const;
   void paintLabel(QPainter& painter, const Control& c) const;
+  void paintControl(QPainter& painter, const Control& c) const;
 
   std::vector<const Control*> windowless_;
+  std::vector<const Control*> static_;
+  std::vector<const Control*> changing_;
   Pictures& pictures_;
   QPalette palette_;
 };

@@ -29,7 +29,7 @@ FormWindow::FormWindow(Platform* platform, QWidget* parent)
     formHit_.click(c);
     refresh();
   });
-  for (const Control* c : painter_.windowlessControls()) painted_.push_back(*c);
+  for (const Control* c : painter_.changingControls()) painted_.push_back(*c);
 
   timer_.setTimerType(Qt::PreciseTimer);
   connect(&timer_, &QTimer::timeout, this, [this] {
@@ -42,10 +42,10 @@ FormWindow::FormWindow(Platform* platform, QWidget* parent)
 FormWindow::~FormWindow() = default;
 
 void FormWindow::refresh() {
-  const auto& windowless = painter_.windowlessControls();
+  const auto& changing = painter_.changingControls();
   QRegion dirty;
-  for (std::size_t i = 0; i < windowless.size(); ++i) {
-    const Control& now = *windowless[i];
+  for (std::size_t i = 0; i < changing.size(); ++i) {
+    const Control& now = *changing[i];
     Control& was = painted_[i];
     if (now == was) continue;
     dirty += toPixelRect(painter_.drawnRect(was));
@@ -69,18 +69,39 @@ QRect FormWindow::toPixelRect(const QRectF& twips) const {
 void FormWindow::resizeEvent(QResizeEvent*) {
   const QRectF design = toQRectF(kDesignArea);
   scale_ = std::max(1e-6, std::min(width() / design.width(), height() / design.height()));
-  origin_ = QPointF((width() - design.width() * scale_) / 2,
-                    (height() - design.height() * scale_) / 2);
+  origin_ =
+      QPointF((width() - design.width() * scale_) / 2, (height() - design.height() * scale_) / 2);
   children_->layout(scale_, origin_);
+  staticLayer_ = QPixmap();
 }
 
-void FormWindow::paintEvent(QPaintEvent* event) {
-  QPainter painter(this);
-  painter.fillRect(event->rect(), toQColor(kBlue));
+void FormWindow::setUpPainter(QPainter& painter) const {
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
   painter.translate(origin_);
   painter.scale(scale_, scale_);
+}
+
+void FormWindow::paintStaticLayer() {
+  const qreal ratio = devicePixelRatioF();
+  staticLayer_ = QPixmap(size() * ratio);
+  staticLayer_.setDevicePixelRatio(ratio);
+  staticLayer_.fill(toQColor(kBlue));
+  QPainter painter(&staticLayer_);
+  setUpPainter(painter);
+  painter_.paintStaticLayer(painter);
+}
+
+void FormWindow::paintEvent(QPaintEvent* event) {
+  if (staticLayer_.isNull() || staticLayer_.devicePixelRatio() != devicePixelRatioF()) {
+    paintStaticLayer();
+  }
+  QPainter painter(this);
+  for (const QRect& r : event->region())
+    painter.drawPixmap(r, staticLayer_,
+                       QRectF(r.topLeft() * staticLayer_.devicePixelRatio(),
+                              r.size() * staticLayer_.devicePixelRatio()));
+  setUpPainter(painter);
   const QRectF area = painter.transform().inverted().mapRect(QRectF(event->rect()));
   painter_.paint(painter, area);
 }

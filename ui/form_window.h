@@ -5,6 +5,7 @@
 // clicked", the timer into a tick), hands them to FormHit, and then repaints
 // what changed.
 
+#include <QPixmap>
 #include <QTimer>
 #include <QWidget>
 #include <memory>
@@ -47,13 +48,16 @@ class FormWindow : public QWidget {
   void refresh();
   [[nodiscard]] const Control* controlAt(QPointF pixels) const;
   [[nodiscard]] QRect toPixelRect(const QRectF& twips) const;
+  void paintStaticLayer();
+  void setUpPainter(QPainter& painter) const;
 
   std::unique_ptr<QtPlatform> ownPlatform_;
   FormHit formHit_;
   Pictures pictures_;
   FormPainter painter_;
   std::unique_ptr<ChildControls> children_;
-  std::vector<Control> painted_;  // the windowless controls as last painted
+  std::vector<Control> painted_;  // the changing controls as last painted
+  QPixmap staticLayer_;           // the background, keyboard body and decorative keys
   QTimer timer_;
   double scale_ = 1.0;
   QPointF origin_;

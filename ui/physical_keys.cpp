@@ -49,14 +49,14 @@ struct QtKeyCode {
 };
 
 constexpr auto kQtPunctuationAndControls = std::to_array<QtKeyCode>({
-    {Qt::Key_Space, 32},        {Qt::Key_Semicolon, 186},   {Qt::Key_Colon, 186},
-    {Qt::Key_Comma, 188},       {Qt::Key_Less, 188},        {Qt::Key_Period, 190},
-    {Qt::Key_Greater, 190},     {Qt::Key_Slash, 191},       {Qt::Key_Question, 191},
-    {Qt::Key_BracketLeft, 219}, {Qt::Key_BraceLeft, 219},   {Qt::Key_Backslash, 220},
+    {Qt::Key_Space, 32},        {Qt::Key_Semicolon, 186},    {Qt::Key_Colon, 186},
+    {Qt::Key_Comma, 188},       {Qt::Key_Less, 188},         {Qt::Key_Period, 190},
+    {Qt::Key_Greater, 190},     {Qt::Key_Slash, 191},        {Qt::Key_Question, 191},
+    {Qt::Key_BracketLeft, 219}, {Qt::Key_BraceLeft, 219},    {Qt::Key_Backslash, 220},
     {Qt::Key_Bar, 220},         {Qt::Key_BracketRight, 221}, {Qt::Key_BraceRight, 221},
-    {Qt::Key_Apostrophe, 222},  {Qt::Key_QuoteDbl, 222},    {Qt::Key_Alt, 18},
-    {Qt::Key_AltGr, 18},        {Qt::Key_Shift, 16},        {Qt::Key_Control, 17},
-    {Qt::Key_Return, 13},       {Qt::Key_Enter, 13},        {Qt::Key_Escape, 27},
+    {Qt::Key_Apostrophe, 222},  {Qt::Key_QuoteDbl, 222},     {Qt::Key_Alt, 18},
+    {Qt::Key_AltGr, 18},        {Qt::Key_Shift, 16},         {Qt::Key_Control, 17},
+    {Qt::Key_Return, 13},       {Qt::Key_Enter, 13},         {Qt::Key_Escape, 27},
 });
 
 }  // namespace

@@ -4,8 +4,7 @@
 
 namespace arvan {
 
-QtPlatform::QtPlatform(std::function<void()> closeWindow)
-    : closeWindow_(std::move(closeWindow)) {
+QtPlatform::QtPlatform(std::function<void()> closeWindow) : closeWindow_(std::move(closeWindow)) {
   reseedRandom();
 }
 
@@ -13,8 +12,8 @@ void QtPlatform::beep() { bell_.ring(); }
 
 LocalDateTime QtPlatform::localDateTime() {
   const QDateTime now = QDateTime::currentDateTime();
-  return {now.date().year(),   now.date().month(),  now.date().day(),
-          now.time().hour(),   now.time().minute(), now.time().second()};
+  return {now.date().year(), now.date().month(),  now.date().day(),
+          now.time().hour(), now.time().minute(), now.time().second()};
 }
 
 std::chrono::nanoseconds QtPlatform::monotonicNow() {
