@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTest>
 
 #include "fake_platform.h"
@@ -125,6 +126,29 @@ TEST_F(FormWindowTest, AutoRepeatedReleasesAreDropped) {
   QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, 25, 0, 0);
   QApplication::sendEvent(&window, &release);
   EXPECT_FALSE(window.form().fore[1].visible);
+}
+
+TEST_F(FormWindowTest, WordTypingThroughTheMenuMovesTheHighlightAlongTheFirstWord) {
+  clickAt(window.form().lblMenu1.rect);
+  clickAt(window.form().lblSubMenu1.rect);
+  ASSERT_TRUE(window.form().Text1.visible);
+  auto* text = qobject_cast<QPlainTextEdit*>(window.childControls().widgetOf(window.form().Text1));
+  ASSERT_NE(text, nullptr);
+  EXPECT_TRUE(text->isVisible());
+  EXPECT_FALSE(text->hasFocus());
+
+  // "хурдан" on the physical keys H E J ; G Y
+  const std::array<quint32, 6> keys{43, 26, 44, 47, 42, 29};
+  for (std::size_t typed = 0; typed < keys.size(); ++typed) {
+    pressKey(keys[typed]);
+    const QList<QTextEdit::ExtraSelection> highlight = text->extraSelections();
+    ASSERT_EQ(highlight.size(), 1);
+    EXPECT_EQ(highlight.front().cursor.selectionStart(), static_cast<int>(typed) + 1);
+    EXPECT_EQ(highlight.front().cursor.selectedText().size(), 1);
+  }
+  EXPECT_EQ(text->extraSelections().front().cursor.selectedText(), QStringLiteral(" "));
+  EXPECT_EQ(window.form().hitCount, 6);
+  EXPECT_EQ(window.form().missCount, 0);
 }
 
 }  // namespace
