@@ -1,8 +1,8 @@
 #pragma once
 
-// The key slot table as the tests expect it, typed in from the design
-// documents: one row per slot, 0 to 34. The tests compare the program with
-// these values; nothing here is derived from the code under test.
+// The key slot table as the tests expect it, typed in by hand: one row per
+// slot, 0 to 34. The tests compare the program with these values; nothing
+// here is derived from the code under test.
 
 #include <array>
 #include <string_view>

@@ -1,0 +1,133 @@
+#include "keyboard/key_slots.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "window_fixture.h"
+
+namespace arvan {
+namespace {
+
+using testing::expectedFace;
+using testing::expectedHighlight;
+using testing::expectedLabelRest;
+using testing::expectedOutline;
+using testing::kExpectedKeys;
+
+const KeySlot& slotRow(int slot) { return kKeySlots[static_cast<std::size_t>(slot)]; }
+
+TEST(KeySlotTable, EveryKeyCodeFindsItsOwnSlot) {
+  for (int slot = 0; slot < 35; ++slot) {
+    SCOPED_TRACE("slot " + std::to_string(slot));
+    const int code = kExpectedKeys[static_cast<std::size_t>(slot)].code;
+    EXPECT_EQ(slotRow(slot).keyCode, code);
+    EXPECT_EQ(slotForKeyCode(code), slot);
+  }
+}
+
+TEST(KeySlotTable, KeysOutsideTheTableHaveNoSlot) {
+  // Alt, Shift, Ctrl, Enter, Tab, Backspace, Esc, Caps Lock, digits, the
+  // number pad, arrows, function keys, the Windows and menu keys, ~ - =.
+  for (int code : {0,  8,  9,  13,  16,  17,  18,  20,  27,  33,  34,  35,  36,  37,   38,
+                   39, 40, 45, 46,  48,  49,  50,  51,  52,  53,  54,  55,  56,  57,   91,
+                   93, 96, 97, 105, 106, 112, 123, 144, 187, 189, 192, 226, 255, 1000, -1}) {
+    EXPECT_EQ(slotForKeyCode(code), std::nullopt) << "key code " << code;
+  }
+}
+
+TEST(KeySlotTable, CaptionsAndTypedCharactersOfBothLayouts) {
+  for (int slot = 0; slot < 35; ++slot) {
+    SCOPED_TRACE("slot " + std::to_string(slot));
+    const auto& expected = kExpectedKeys[static_cast<std::size_t>(slot)];
+    EXPECT_EQ(slotRow(slot).labelName, expected.label);
+    EXPECT_EQ(slotRow(slot).englishCaption, expected.english);
+    EXPECT_EQ(slotRow(slot).mongolianCaption, expected.mongolian);
+    EXPECT_EQ(slotRow(slot).typedChar, expected.typed);
+  }
+}
+
+TEST(KeySlotTable, DesignAndShowLabelsCaptionsDifferOnlyOnTheirOwnSlots) {
+  struct Variant {
+    int slot;
+    std::string_view design, shownEnglish, shownMongolian;
+  };
+  const Variant variants[] = {
+      {10, "{ [", "{ [", "к"}, {11, "] }", "] }", "ъ"}, {22, ": ;", ": ;", "Д"},
+      {23, "\"  ", "\"", "П"}, {31, "< ,", "<,", "Ь"},  {32, "> .", ">.", "В"},
+      {33, "? /", "?/", "Ю"},
+  };
+  std::set<int> varied;
+  for (const Variant& v : variants) {
+    SCOPED_TRACE("slot " + std::to_string(v.slot));
+    varied.insert(v.slot);
+    EXPECT_EQ(slotRow(v.slot).designCaption, v.design);
+    EXPECT_EQ(slotRow(v.slot).shownEnglishCaption, v.shownEnglish);
+    EXPECT_EQ(slotRow(v.slot).shownMongolianCaption, v.shownMongolian);
+  }
+  for (int slot = 0; slot < 34; ++slot) {
+    if (varied.contains(slot)) continue;
+    SCOPED_TRACE("slot " + std::to_string(slot));
+    const auto& expected = kExpectedKeys[static_cast<std::size_t>(slot)];
+    EXPECT_EQ(slotRow(slot).designCaption, expected.english);
+    EXPECT_EQ(slotRow(slot).shownEnglishCaption, expected.english);
+    EXPECT_EQ(slotRow(slot).shownMongolianCaption, expected.mongolian);
+  }
+}
+
+TEST(KeySlotTable, NoTwoSlotsShareAKeyCodeOrALabel) {
+  std::set<int> codes;
+  std::set<std::string_view> labels;
+  for (const KeySlot& key : kKeySlots) {
+    codes.insert(key.keyCode);
+    if (!key.labelName.empty()) labels.insert(key.labelName);
+  }
+  EXPECT_EQ(codes.size(), 35u);
+  EXPECT_EQ(labels.size(), 34u);
+  EXPECT_TRUE(slotRow(34).labelName.empty());
+}
+
+TEST(KeyGeometry, EveryKeyFollowsItsRowRule) {
+  for (int slot = 0; slot < 35; ++slot) {
+    SCOPED_TRACE("slot " + std::to_string(slot));
+    EXPECT_EQ(outlineRect(slot), expectedOutline(slot));
+    EXPECT_EQ(faceRect(slot), expectedFace(slot));
+    EXPECT_EQ(highlightRect(slot), expectedHighlight(slot));
+    if (slot < 34) {
+      EXPECT_EQ(labelRestPosition(slot), expectedLabelRest(slot));
+    }
+    EXPECT_EQ(restOutlineColour(slot), testing::expectedRestOutline(slot));
+  }
+}
+
+TEST(KeyGeometry, ZRowOutlinesOfZAndCStandFifteenLower) {
+  EXPECT_EQ(outlineRect(24), (Rect{3120, 8535, 735, 615}));
+  EXPECT_EQ(outlineRect(25), (Rect{3960, 8520, 735, 615}));
+  EXPECT_EQ(outlineRect(26), (Rect{4800, 8535, 735, 615}));
+  EXPECT_EQ(outlineRect(27), (Rect{5640, 8520, 735, 615}));
+  // Their faces and labels keep the row's line.
+  EXPECT_EQ(faceRect(24).top, 8565);
+  EXPECT_EQ(faceRect(26).top, 8565);
+}
+
+TEST(KeyGeometry, OnlyTheSpaceBarHighlightLiesSixtyBelowItsFace) {
+  EXPECT_EQ(outlineRect(34), (Rect{5520, 9240, 3495, 615}));
+  EXPECT_EQ(faceRect(34), (Rect{5640, 9300, 3255, 450}));
+  EXPECT_EQ(highlightRect(34), (Rect{5640, 9360, 3255, 450}));
+  for (int slot = 0; slot < 34; ++slot) {
+    EXPECT_EQ(highlightRect(slot).top - faceRect(slot).top, 30) << "slot " << slot;
+  }
+}
+
+TEST(KeyGeometry, LastKeyOfEachRow) {
+  EXPECT_EQ(outlineRect(12), (Rect{12480, 7080, 735, 615}));
+  EXPECT_EQ(labelRestPosition(12), (Point{12720, 7200}));
+  EXPECT_EQ(outlineRect(23), (Rect{11160, 7800, 735, 615}));
+  EXPECT_EQ(faceRect(23), (Rect{11280, 7845, 495, 480}));
+  EXPECT_EQ(outlineRect(33), (Rect{10680, 8520, 735, 615}));
+  EXPECT_EQ(highlightRect(33), (Rect{10800, 8595, 495, 480}));
+}
+
+}  // namespace
+}  // namespace arvan
