@@ -143,6 +143,7 @@ Form::Form() {
   Text1 = child("Text1", ControlKind::TextBox, {4440, 480, 6015, 975}, kPracticeText, kBlack,
                 kWhite, {12, true});
   Text1.multiLine = true;
+  Text1.selLength = 1;  // the first character is the first to type
   Text1.enabled = false;
   Text1.visible = false;
   Text2 = child("Text2", ControlKind::TextBox, {5160, 240, 5055, 3135}, "Алив бичээд байгаарай\r\n",

@@ -1,6 +1,7 @@
 #include "app/menu.h"
 
 #include "app/options.h"
+#include "drill/check_typed_text.h"
 #include "drill/run_state.h"
 #include "keyboard/target_painting.h"
 
@@ -67,8 +68,7 @@ void backToIdle(Form& form, Platform& platform) {
   form.Image6.visible = true;
   ResetKeyColours(form);
   form.textPos = 1;
-  form.Text1.selStart = 1;
-  form.Text1.selLength = 0;
+  highlightNextCharacter(form);
   zeroCounts(form);
   setProgress(form, 0);
   restartClock(form, platform);

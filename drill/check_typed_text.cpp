@@ -26,6 +26,7 @@ void CheckTypedText(Form& form, Platform& platform, const std::string& ch, int& 
   const std::string_view expected = characterAt(form.Text1.caption, pos);
   if (!expected.empty() && ch == expected) {
     form.matchPos = pos;
+    // The caller then moves textPos past the match, onto what this marks.
     form.Text1.selStart = form.matchPos;
     form.Text1.selLength = 1;
     countHit(form);
@@ -35,6 +36,11 @@ void CheckTypedText(Form& form, Platform& platform, const std::string& ch, int& 
     --pos;
     setProgress(form, form.ProgressBar1.value + 5);
   }
+}
+
+void highlightNextCharacter(Form& form) {
+  form.Text1.selStart = form.textPos - 1;
+  form.Text1.selLength = 1;
 }
 
 }  // namespace arvan

@@ -12,4 +12,7 @@ namespace arvan {
 // hit; a wrong one beeps, counts a miss, steps `pos` back and pushes the bar.
 void CheckTypedText(Form& form, Platform& platform, const std::string& ch, int& pos);
 
+// Text1's highlight marks the character at textPos, the next one to type.
+void highlightNextCharacter(Form& form);
+
 }  // namespace arvan

@@ -93,8 +93,8 @@ TEST_F(Menu, WordTypingTwiceResetsCountsAndClockButKeepsThePosition) {
   EXPECT_EQ(form().lblElapsedTime.caption, "00:00:00");
   EXPECT_EQ(form().ProgressBar1.value, 0);
   EXPECT_EQ(form().textPos, 2);
-  EXPECT_EQ(form().Text1.selStart, 1);
-  window.keyDown(69);  // у
+  EXPECT_EQ(form().Text1.selStart, 1);  // the highlight stays on the next character
+  window.keyDown(69);                   // у
   EXPECT_EQ(form().textPos, 3);
   EXPECT_EQ(form().txtCount.caption, "1");
 }
@@ -182,7 +182,8 @@ TEST_F(Menu, BackReturnsEveryModeToIdle) {
     EXPECT_EQ(f.txtCountError.caption, "0");
     EXPECT_EQ(f.lblElapsedTime.caption, "00:00:00");
     EXPECT_EQ(f.textPos, 1);
-    EXPECT_EQ(f.Text1.selStart, 1);
+    EXPECT_EQ(f.Text1.selStart, 0);  // the highlight goes back to the first character
+    EXPECT_EQ(f.Text1.selLength, 1);
     testing::expectLocked(f, false);
     EXPECT_EQ(f.lblElapsedTime.enabled, c.clockLabelEnabled);
     EXPECT_EQ(testing::keyColoursOffRest(f), "");

@@ -51,6 +51,11 @@ class FreeTyping : public testing::WindowTest {
   }
 };
 
+TEST_F(WordTyping, TheFirstCharacterIsHighlightedBeforeAnyKey) {
+  EXPECT_EQ(form().Text1.selStart, 0);
+  EXPECT_EQ(form().Text1.selLength, 1);
+}
+
 TEST_F(WordTyping, ARightKeyHighlightsTheNextCharacterAndCountsAHit) {
   window.keyDown(kX);
   EXPECT_EQ(form().Text1.selStart, 1);
