@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <string>
 
 #include "app/form.h"
 #include "ui/display_font.h"
@@ -53,6 +54,57 @@ TEST(Pictures, TheTwelveHandPicturesAreAllDifferent) {
       painter.end();
       for (const QImage& other : images) EXPECT_NE(image, other) << name;
       images.push_back(image);
+    }
+  }
+}
+
+// The red pixels of a hand picture rendered at the window's smallest size.
+struct RedArea {
+  int pixels = 0;
+  double meanX = 0;  // 0 is the left edge, 1 the right
+};
+
+RedArea redAreaOf(Pictures& pictures, const std::string& name) {
+  constexpr int kSide = 40;
+  QImage image(kSide, kSide, QImage::Format_RGB32);
+  image.fill(Qt::blue);
+  QPainter painter(&image);
+  pictures.draw(painter, name, QRectF(0, 0, kSide, kSide));
+  painter.end();
+  RedArea area;
+  double sumX = 0;
+  for (int y = 0; y < kSide; ++y) {
+    for (int x = 0; x < kSide; ++x) {
+      const QColor c = image.pixelColor(x, y);
+      if (c.red() > 200 && c.green() < 90 && c.blue() < 90) {
+        ++area.pixels;
+        sumX += (x + 0.5) / kSide;
+      }
+    }
+  }
+  if (area.pixels > 0) area.meanX = sumX / area.pixels;
+  return area;
+}
+
+TEST(Pictures, AtTheSmallestSizeOnlyTheMarkedFingerIsRedAndItIsOnTheRightSide) {
+  Pictures pictures;
+  // Seen from the back, the left hand's thumb is on its right and its little
+  // finger on its left; the right hand is the mirror image.
+  for (const char* side : {"left", "right"}) {
+    const bool left = std::string(side) == "left";
+    EXPECT_EQ(redAreaOf(pictures, std::string("hand-") + side + "-0").pixels, 0) << side;
+    double previousX = left ? 2.0 : -1.0;
+    for (int finger = 1; finger <= 5; ++finger) {
+      const RedArea area =
+          redAreaOf(pictures, std::string("hand-") + side + "-" + std::to_string(finger));
+      EXPECT_GT(area.pixels, 15) << side << finger;  // plain to see at 40 x 40
+      // From the thumb to the little finger the red moves across the hand.
+      if (left) {
+        EXPECT_LT(area.meanX, previousX) << side << finger;
+      } else {
+        EXPECT_GT(area.meanX, previousX) << side << finger;
+      }
+      previousX = area.meanX;
     }
   }
 }
