@@ -28,6 +28,9 @@ void freeTypingKeyDown(Form& form, Platform& platform, int keyCode) {
 }
 
 void wordTypingKeyDown(Form& form, Platform& platform, int keyCode) {
+  // A key after a run has ended starts the next one; the pause in between
+  // is no time spent typing, so the clock goes on from now.
+  if (!form.timSeconds.enabled) form.startTime = platform.monotonicNow();
   form.timSeconds.enabled = true;
   const std::optional<int> slot = slotForKeyCode(keyCode);
   if (!slot) return;

@@ -178,6 +178,17 @@ TEST_F(WordTyping, AKeyDownRestartsTheTimerAfterItsRunEnded) {
   EXPECT_EQ(form().ProgressBar1.value, 10);
 }
 
+TEST_F(WordTyping, ThePauseBetweenTwoRunsIsNotAddedToTheClock) {
+  ticks(100);
+  ASSERT_FALSE(form().timSeconds.enabled);
+  const std::string finalTime = form().lblElapsedTime.caption;
+  ASSERT_EQ(finalTime, "00:00:23");         // the 92nd tick ended the run
+  platform.advance(std::chrono::hours(1));  // the learner takes a break
+  type({kX});
+  ticks(4);  // one second of the new run
+  EXPECT_EQ(form().lblElapsedTime.caption, "00:00:24");
+}
+
 TEST_F(FreeTyping, EveryKeyWritesItsLowerCaseMongolianLetter) {
   std::string expected;
   for (int slot = 0; slot < 35; ++slot) {
