@@ -1,0 +1,225 @@
+// A scripted session with the real window and the real platform (clock,
+// random source, desktop bell): key drills won and lost, the menu, both
+// typing modes, the options, blind labels and resizes, a few thousand events
+// in all, then Exit. scripts/check-memory runs it under valgrind's memcheck on
+// Qt's offscreen platform. It prints the number of events it sent.
+//
+//   arvan_session [rounds]     (3 unless given)
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTest>
+#include <QTimerEvent>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <optional>
+#include <string_view>
+
+#include "app/practice_text.h"
+#include "keyboard/key_slots.h"
+#include "ui/form_window.h"
+#include "ui/key_event_codes.h"
+#include "ui/physical_keys.h"
+
+namespace arvan {
+namespace {
+
+class Session {
+ public:
+  explicit Session(FormWindow& window) : window_(window) {
+    for (std::uint32_t scanCode = 0; scanCode < 256; ++scanCode) {
+      if (const std::optional<int> code = keyCodeFromScanCode(ScanCodeSet::Xkb, scanCode)) {
+        scanCodes_.emplace(*code, scanCode);
+      }
+    }
+  }
+
+  [[nodiscard]] long events() const { return events_; }
+  [[nodiscard]] const Form& form() const { return window_.form(); }
+
+  void key(int keyCode, bool release = true, int repeats = 0) {
+    const auto found = scanCodes_.find(keyCode);
+    const quint32 scanCode = found == scanCodes_.end() ? 0 : found->second;
+    send(QEvent::KeyPress, scanCode, false);
+    for (int n = 0; n < repeats; ++n) send(QEvent::KeyPress, scanCode, true);
+    if (release) send(QEvent::KeyRelease, scanCode, false);
+  }
+  void slotKey(int slot, int repeats = 0) {
+    key(kKeySlots[static_cast<std::size_t>(slot)].keyCode, true, repeats);
+  }
+  void litKey() { slotKey(form().targetSlot); }
+
+  // A click on a windowless control, or on a child control's widget.
+  void click(const Control& control) {
+    if (QWidget* widget = window_.childControls().widgetOf(control)) {
+      QTest::mouseClick(widget, Qt::LeftButton);
+    } else {
+      const Rect& r = control.rect;
+      const QPointF centre(r.left + r.width / 2.0, r.top + r.height / 2.0);
+      QTest::mouseClick(&window_, Qt::LeftButton, {}, window_.toPixels(centre).toPoint());
+    }
+    ++events_;
+  }
+  void menu(const Control& entry) {
+    click(form().lblMenu1);
+    click(entry);
+  }
+
+  // The window's timer fires at once, however long its period.
+  void tick() {
+    const QTimer& timer = window_.timer();
+    if (timer.isActive()) {
+      QTimerEvent event(timer.timerId());
+      QCoreApplication::sendEvent(const_cast<QTimer*>(&timer), &event);
+      ++events_;
+    }
+  }
+
+  void resize(int width, int height) {
+    window_.resize(width, height);
+    paint();
+    ++events_;
+  }
+
+  void paint() {
+    window_.repaint();
+    QCoreApplication::processEvents();
+  }
+
+ private:
+  void send(QEvent::Type type, quint32 scanCode, bool autoRepeat) {
+    QWidget* target = QApplication::focusWidget();
+    if (target == nullptr) target = &window_;
+    const int qtKey = scanCode == 0 ? Qt::Key_F13 : 0;
+    QKeyEvent event(type, qtKey, Qt::NoModifier, scanCode, 0, 0, QString(), autoRepeat);
+    QApplication::sendEvent(target, &event);
+    ++events_;
+  }
+
+  FormWindow& window_;
+  std::map<int, quint32> scanCodes_;
+  long events_ = 0;
+};
+
+// The slot that types a practice-text character, if any.
+std::optional<int> slotTyping(std::string_view character) {
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    if (kKeySlots[static_cast<std::size_t>(slot)].typedChar == character) return slot;
+  }
+  return std::nullopt;
+}
+
+void keyDrill(Session& s, int presses) {
+  s.click(s.form().Start);
+  for (int n = 0; n < presses; ++n) {
+    if (n % 7 == 3) {
+      s.slotKey((s.form().targetSlot + 5) % kSlotCount);  // a wrong key
+    } else if (n % 11 == 5) {
+      s.slotKey(s.form().targetSlot, 4);  // held: one hit, then repeats
+    } else {
+      s.litKey();
+    }
+    if (n % 2 == 0) s.tick();
+    if (n % 25 == 0) s.paint();
+  }
+}
+
+void wordTyping(Session& s, int characters) {
+  s.menu(s.form().lblSubMenu1);
+  std::string_view text = kPracticeText;
+  for (int n = 0; n < characters && !text.empty(); ++n) {
+    std::size_t length = 1;
+    while (length < text.size() && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) {
+      ++length;
+    }
+    const std::optional<int> slot = slotTyping(text.substr(0, length));
+    if (n % 9 == 4) {
+      s.slotKey(kBackslashSlot);
+    } else if (n % 13 == 6) {
+      s.slotKey(1);  // most likely wrong
+    } else if (slot) {
+      s.slotKey(*slot);
+      text.remove_prefix(length);
+    } else {
+      s.key(13);  // Enter: no key of the table
+      text.remove_prefix(length);
+    }
+    s.tick();
+    if (n % 25 == 0) s.paint();
+  }
+}
+
+void freeTyping(Session& s, int keys) {
+  s.menu(s.form().lblSubMenu2);
+  for (int n = 0; n < keys; ++n) {
+    s.slotKey(n * 7 % kSlotCount);
+    if (n % 30 == 0) s.paint();
+  }
+}
+
+void round(Session& s) {
+  keyDrill(s, 150);
+  s.key(kAltKeyCode);
+  keyDrill(s, 40);
+  for (int n = 0; n < 130 && !s.form().Start.enabled; ++n) s.tick();  // the bar fills
+
+  wordTyping(s, 250);
+  s.menu(s.form().lblSubMenu1);
+  s.menu(s.form().lblSubMenu3);
+
+  freeTyping(s, 300);
+  s.menu(s.form().lblSubMenu3);
+
+  // Options and blind labels, then a blind drill in Mongolian.
+  for (const Control* c : {&s.form().Option1, &s.form().Option2, &s.form().OptMon,
+                           &s.form().cmdNoView, &s.form().Option3}) {
+    s.click(*c);
+  }
+  keyDrill(s, 60);
+  s.click(s.form().lblMenu1);
+  s.click(s.form().lblSubMenu3);
+  s.click(s.form().cmdShow);
+  s.click(s.form().OptEng);
+  s.key(kAltKeyCode);
+
+  for (const QSize size :
+       {QSize(1, 1), QSize(320, 200), QSize(1600, 900), QSize(640, 1000), QSize(1000, 689)}) {
+    s.resize(size.width(), size.height());
+  }
+}
+
+}  // namespace
+}  // namespace arvan
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setStyle(QStringLiteral("Fusion"));
+  arvan::ShortcutBlocker shortcutBlocker;
+  app.installEventFilter(&shortcutBlocker);
+  const int rounds = argc > 1 ? std::atoi(argv[1]) : 3;
+
+  long events = 0;
+  {
+    arvan::FormWindow window;
+    window.resize(1000, 689);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    window.setFocus();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+      std::fprintf(stderr, "arvan_session: the window was not shown\n");
+      return 1;
+    }
+    arvan::Session session(window);
+    for (int n = 0; n < rounds; ++n) arvan::round(session);
+    session.click(window.form().lblExit);
+    QCoreApplication::processEvents();
+    if (window.isVisible()) {
+      std::fprintf(stderr, "arvan_session: Exit did not close the window\n");
+      return 1;
+    }
+    events = session.events();
+  }
+  std::printf("arvan_session: %ld events\n", events);
+  return 0;
+}
