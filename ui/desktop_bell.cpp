@@ -3,7 +3,9 @@
 #include <canberra.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QMetaObject>
+#include <QStandardPaths>
 
 namespace arvan {
 namespace {
@@ -36,8 +38,16 @@ void DesktopBell::ring() {
 }
 
 void DesktopBell::run() {
+  // The sound theme's bell file is looked up here, not by libcanberra: its own
+  // lookup of an event keeps a cache file under ~/.cache, and the tutor writes
+  // no files. With the event id on the context and a file on each sound,
+  // libcanberra plays that file.
+  const QByteArray bellFile = QFile::encodeName(QStandardPaths::locate(
+      QStandardPaths::GenericDataLocation, QStringLiteral("sounds/freedesktop/stereo/bell.oga")));
   ca_context* context = nullptr;
-  bool canberraWorks = ca_context_create(&context) == CA_SUCCESS;
+  bool canberraWorks =
+      !bellFile.isEmpty() && ca_context_create(&context) == CA_SUCCESS &&
+      ca_context_change_props(context, CA_PROP_EVENT_ID, "bell", nullptr) == CA_SUCCESS;
   for (;;) {
     {
       std::unique_lock lock(mutex_);
@@ -47,8 +57,8 @@ void DesktopBell::run() {
     }
     if (canberraWorks) {
       canberraWorks =
-          ca_context_play(context, 0, CA_PROP_EVENT_ID, "bell", CA_PROP_EVENT_DESCRIPTION,
-                          "Wrong key", nullptr) == CA_SUCCESS;
+          ca_context_play(context, 0, CA_PROP_MEDIA_FILENAME, bellFile.constData(),
+                          CA_PROP_EVENT_DESCRIPTION, "Wrong key", nullptr) == CA_SUCCESS;
     }
     if (!canberraWorks) qtBeep();
   }

@@ -1,6 +1,6 @@
 #pragma once
 
-// The desktop's own alert sound: the sound theme's "bell" event played
+// The desktop's alert sound: the freedesktop sound theme's bell played
 // through libcanberra on a thread of its own, so that ringing never blocks
 // the key path. Where no sound server answers, it falls back to Qt's beep.
 
