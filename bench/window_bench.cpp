@@ -1,0 +1,245 @@
+// The real window on Qt's offscreen platform (or any other, by
+// QT_QPA_PLATFORM): what a key costs from the QKeyEvent to the finished
+// frame, what the frame after a drill hit repaints, and a full repaint.
+// Sizes are in device pixels; run with QT_SCALE_FACTOR=2 for a device pixel
+// ratio of 2.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QWindow>
+#include <optional>
+
+#include "bench/bench_platform.h"
+#include "ui/form_window.h"
+#include "ui/key_event_codes.h"
+#include "ui/physical_keys.h"
+
+namespace arvan::bench {
+namespace {
+
+// The window, counting its paints and what they cover.
+class MeasuredWindow : public FormWindow {
+ public:
+  using FormWindow::FormWindow;
+
+  int paints = 0;
+  double paintedPixels = 0;  // logical pixels, over every paint
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    FormWindow::paintEvent(event);
+    ++paints;
+    for (const QRect& r : event->region()) paintedPixels += double(r.width()) * r.height();
+  }
+};
+
+// The X11 scan code (evdev + 8) of a key code.
+quint32 scanCodeOf(int keyCode) {
+  for (quint32 scanCode = 8; scanCode < 256; ++scanCode) {
+    if (keyCodeFromScanCode(ScanCodeSet::Xkb, scanCode) == keyCode) return scanCode;
+  }
+  return 0;
+}
+
+quint32 scanCodeOfSlot(int slot) {
+  return scanCodeOf(kKeySlots[static_cast<std::size_t>(slot)].keyCode);
+}
+
+QPointF centre(const Rect& r) { return {r.left + r.width / 2.0, r.top + r.height / 2.0}; }
+
+class OpenWindow {
+ public:
+  // A shown, focused window of `devicePixels` on the screen's pixel ratio.
+  explicit OpenWindow(QSize devicePixels) {
+    const qreal ratio = QGuiApplication::primaryScreen()->devicePixelRatio();
+    window.resize((QSizeF(devicePixels) / ratio).toSize());
+    window.show();
+    QApplication::setActiveWindow(&window);
+    window.setFocus();
+    while (window.paints == 0) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  }
+
+  // What the event loop does next: every posted event, the frame included.
+  void finishFrame() { QCoreApplication::sendPostedEvents(); }
+
+  void key(QEvent::Type type, quint32 scanCode) {
+    QKeyEvent event(type, 0, Qt::NoModifier, scanCode, 0, 0);
+    QCoreApplication::sendEvent(window.windowHandle(), &event);
+  }
+  void click(const Control& c) {
+    const QPointF at = window.toPixels(centre(c.rect));
+    const QPointF global = window.mapToGlobal(at);
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(&window, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, {});
+    QCoreApplication::sendEvent(&window, &release);
+    finishFrame();
+  }
+  [[nodiscard]] quint32 targetScanCode() const { return scanCodeOfSlot(window.form().targetSlot); }
+
+  BenchPlatform platform;
+  MeasuredWindow window{&platform};
+};
+
+QSize sizeOf(const benchmark::State& state) {
+  return {static_cast<int>(state.range(0)), static_cast<int>(state.range(1))};
+}
+
+void reportPainted(benchmark::State& state, const MeasuredWindow& window, int paintsBefore,
+                   double pixelsBefore) {
+  const qreal ratio = window.devicePixelRatioF();
+  const int paints = window.paints - paintsBefore;
+  state.counters["paints"] = benchmark::Counter(paints, benchmark::Counter::kAvgIterations);
+  state.counters["painted_px"] = benchmark::Counter(
+      (window.paintedPixels - pixelsBefore) * ratio * ratio, benchmark::Counter::kAvgIterations);
+}
+
+// A drill hit's key-down and key-up arrive, untimed; then the frame that
+// shows them: the struck key released, the next target lit with its home
+// key, finger and ring, the count, the bar.
+void BM_RepaintAfterDrillHit(benchmark::State& state) {
+  OpenWindow w(sizeOf(state));
+  w.click(w.window.form().Start);
+  const int paints = w.window.paints;
+  const double pixels = w.window.paintedPixels;
+  for (auto _ : state) {
+    state.PauseTiming();
+    const quint32 target = w.targetScanCode();
+    w.key(QEvent::KeyPress, target);
+    w.key(QEvent::KeyRelease, target);
+    state.ResumeTiming();
+    w.finishFrame();
+  }
+  reportPainted(state, w.window, paints, pixels);
+  if (w.window.form().missCount != 0) state.SkipWithError("a press of the target missed");
+}
+
+// The whole window painted again, child controls included, at a size it has
+// already painted once.
+void BM_FullRepaint(benchmark::State& state) {
+  OpenWindow w(sizeOf(state));
+  w.click(w.window.form().Start);
+  const int paints = w.window.paints;
+  const double pixels = w.window.paintedPixels;
+  for (auto _ : state) w.window.repaint();
+  reportPainted(state, w.window, paints, pixels);
+}
+
+// The first frame at a new size: the keyboard's body painted into its layer,
+// then everything else. The window alternates between two sizes.
+void BM_PaintAfterResize(benchmark::State& state) {
+  OpenWindow w(sizeOf(state));
+  const QSize sizes[2] = {w.window.size(), w.window.size() - QSize(8, 8)};
+  int n = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    w.window.resize(sizes[++n % 2]);
+    state.ResumeTiming();
+    w.window.repaint();
+  }
+}
+
+// From the QKeyEvent of the target's key-down to the end of the frame it
+// causes; the key-up arrives, with its frame, untimed.
+void BM_KeyDownToFrame(benchmark::State& state) {
+  OpenWindow w(sizeOf(state));
+  w.click(w.window.form().Start);
+  for (auto _ : state) {
+    const quint32 target = w.targetScanCode();
+    w.key(QEvent::KeyPress, target);
+    w.finishFrame();
+    state.PauseTiming();
+    w.key(QEvent::KeyRelease, target);
+    w.finishFrame();
+    state.ResumeTiming();
+  }
+  if (w.window.form().missCount != 0) state.SkipWithError("a press of the target missed");
+}
+
+// From the QKeyEvent of the target's key-up to the end of the frame that
+// paints the next target; the key-down arrives, with its frame, untimed.
+void BM_KeyUpToFrame(benchmark::State& state) {
+  OpenWindow w(sizeOf(state));
+  w.click(w.window.form().Start);
+  for (auto _ : state) {
+    state.PauseTiming();
+    const quint32 target = w.targetScanCode();
+    w.key(QEvent::KeyPress, target);
+    w.finishFrame();
+    state.ResumeTiming();
+    w.key(QEvent::KeyRelease, target);
+    w.finishFrame();
+  }
+  if (w.window.form().missCount != 0) state.SkipWithError("a press of the target missed");
+}
+
+// The key of the n-th character of a text of five-letter words and blanks.
+quint32 freeTypingKey(int n) {
+  constexpr int kLetterSlots = 12;  // Q to ], the top row's letters
+  return n % 6 == 5 ? scanCodeOfSlot(kSpaceBarSlot) : scanCodeOfSlot(n % kLetterSlots);
+}
+
+// Free typing with state.range(2) characters typed after the prompt: one
+// more character, from its QKeyEvent to the end of its frame. Each timed key
+// adds a character, so the runs are short.
+void BM_FreeTypingKeyToFrame(benchmark::State& state) {
+  OpenWindow w(sizeOf(state));
+  w.click(w.window.form().lblMenu1);
+  w.click(w.window.form().lblSubMenu2);
+  for (int n = 0; n < state.range(2); ++n) {
+    w.key(QEvent::KeyPress, freeTypingKey(n));
+    w.key(QEvent::KeyRelease, freeTypingKey(n));
+  }
+  w.finishFrame();
+  int n = 0;
+  for (auto _ : state) {
+    const quint32 key = freeTypingKey(n++);
+    w.key(QEvent::KeyPress, key);
+    w.finishFrame();
+    w.key(QEvent::KeyRelease, key);
+    w.finishFrame();
+  }
+}
+
+void sizes(benchmark::internal::Benchmark* b) {
+  b->Args({1000, 689})->Args({1920, 1080})->Args({3840, 2160})->ArgNames({"w", "h"});
+}
+
+BENCHMARK(BM_RepaintAfterDrillHit)->Apply(sizes)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FullRepaint)->Apply(sizes)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PaintAfterResize)->Apply(sizes)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_KeyDownToFrame)->Apply(sizes)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_KeyUpToFrame)->Apply(sizes)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FreeTypingKeyToFrame)
+    ->Args({1920, 1080, 10})
+    ->Args({1920, 1080, 10'000})
+    ->Args({1920, 1080, 100'000})
+    ->ArgNames({"w", "h", "typed"})
+    ->Iterations(200)
+    ->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace arvan::bench
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  QApplication::setStyle(QStringLiteral("Fusion"));
+  arvan::ShortcutBlocker shortcutBlocker;
+  app.installEventFilter(&shortcutBlocker);
+
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::AddCustomContext("qt", qVersion());
+  benchmark::AddCustomContext("qpa_platform", QGuiApplication::platformName().toStdString());
+  benchmark::AddCustomContext(
+      "device_pixel_ratio",
+      QString::number(QGuiApplication::primaryScreen()->devicePixelRatio()).toStdString());
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
