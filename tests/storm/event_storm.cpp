@@ -379,6 +379,9 @@ std::string Storm::checkInvariants() const {
   if (flagged.size() > 1) {
     return "target flag: on " + std::to_string(flagged.size()) + " outlines";
   }
+  // Only with both text boxes hidden: Start is enabled again in word typing
+  // once its run has ended, and in a drill started from there the space bar
+  // still draws targetSlot without moving the flag.
   if (mode == Mode::KeyDrill && (flagged.size() != 1 || flagged[0] != f.targetSlot)) {
     return "target flag: the drill's target " + std::to_string(f.targetSlot) + " is not flagged";
   }
