@@ -1,6 +1,7 @@
 #include "ui/pictures.h"
 
 #include <QFile>
+#include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -62,20 +63,39 @@ Pictures::Picture& Pictures::load(std::string_view picture) {
 
 bool Pictures::has(std::string_view picture) { return load(picture).renderer->isValid(); }
 
+const QPixmap& Pictures::renderedAt(Picture& p, QSize devicePixels) {
+  if (p.rendered.size() == devicePixels) return p.rendered;
+  QImage image(devicePixels, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  if (p.mirrored) {
+    painter.translate(devicePixels.width(), 0);
+    painter.scale(-1, 1);
+  }
+  p.renderer->render(&painter, QRectF(QPointF(0, 0), QSizeF(devicePixels)));
+  painter.end();
+  p.rendered = QPixmap::fromImage(std::move(image));
+  return p.rendered;
+}
+
 void Pictures::draw(QPainter& painter, std::string_view picture, const QRectF& rect) {
   Picture& p = load(picture);
   if (!p.renderer->isValid()) {
     drawPlaceholder(painter, rect);
     return;
   }
-  if (!p.mirrored) {
-    p.renderer->render(&painter, rect);
-    return;
-  }
+  // The rectangle on the device, rounded to whole pixels.
+  const qreal ratio = painter.device()->devicePixelRatioF();
+  const QRectF device = painter.transform().mapRect(rect);
+  const QPoint topLeft(qRound(device.left() * ratio), qRound(device.top() * ratio));
+  const QSize size(qRound(device.width() * ratio), qRound(device.height() * ratio));
+  if (size.isEmpty()) return;
+  const QPixmap& rendered = renderedAt(p, size);
   painter.save();
-  painter.translate(rect.left() + rect.right(), 0);
-  painter.scale(-1, 1);
-  p.renderer->render(&painter, rect);
+  painter.resetTransform();
+  painter.drawPixmap(QRectF(QPointF(topLeft) / ratio, QSizeF(size) / ratio), rendered,
+                     QRectF(rendered.rect()));
   painter.restore();
 }
 

@@ -3,9 +3,11 @@
 // The window's pictures, drawn from the SVG files in assets/ and stretched
 // to their control's rectangle. The twelve hand pictures come from one
 // drawing of a left hand: mirrored for the right hand, with the marked finger
-// turned red.
+// turned red. Each picture is rendered once per size, to whole device pixels,
+// and then only copied.
 
 #include <QByteArray>
+#include <QPixmap>
 #include <QRectF>
 #include <QString>
 #include <memory>
@@ -31,8 +33,10 @@ class Pictures {
   struct Picture {
     std::unique_ptr<QSvgRenderer> renderer;
     bool mirrored = false;
+    QPixmap rendered;  // at the size it was last drawn, in device pixels
   };
   Picture& load(std::string_view picture);
+  static const QPixmap& renderedAt(Picture& picture, QSize devicePixels);
 
   std::unordered_map<std::string, Picture> pictures_;
 };
