@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "ui/colours.h"
-#include "ui/display_font.h"
 
 namespace arvan {
 namespace {
@@ -44,15 +43,12 @@ FormPainter::FormPainter(const Form& form, Pictures& pictures) : pictures_(pictu
 QRectF FormPainter::drawnRect(const Control& c) const {
   QRectF r = toQRectF(c.rect);
   if (c.kind == ControlKind::Label && c.autoSize) {
-    const QFontMetricsF metrics(fontInTwips(c.font));
-    r.setWidth(metrics.horizontalAdvance(toQString(c.caption)));
-    r.setHeight(std::max(r.height(), metrics.height()));
+    r.setWidth(fonts_.width(c.font, c.caption));
+    r.setHeight(std::max(r.height(), fonts_.lineHeight(c.font)));
   }
   if (c.kind == ControlKind::Label && c.wordWrap) {
     // A wrapped caption may need more lines than the designed face gives it.
-    const QFontMetricsF metrics(fontInTwips(c.font));
-    const QRectF text = metrics.boundingRect(r, Qt::TextWordWrap, toQString(c.caption));
-    r.setHeight(std::max(r.height(), text.height()));
+    r.setHeight(std::max(r.height(), fonts_.wrappedHeight(c.font, r.width(), c.caption)));
   }
   if (c.kind == ControlKind::Shape) {
     const double spill = c.borderWidth * kTwipsPerPixel;
@@ -73,9 +69,22 @@ void FormPainter::paintStaticLayer(QPainter& painter) {
   for (const Control* c : static_) paintControl(painter, *c);
 }
 
-void FormPainter::paint(QPainter& painter, const QRectF& area) {
+QRectF FormPainter::staticArea() const {
+  QRectF area;
+  for (const Control* c : static_) area |= drawnRect(*c);
+  return area;
+}
+
+void FormPainter::paint(QPainter& painter, const QList<QRectF>& areas) {
   for (const Control* c : changing_) {
-    if (c->visible && drawnRect(*c).intersects(area)) paintControl(painter, *c);
+    if (!c->visible) continue;
+    const QRectF drawn = drawnRect(*c);
+    for (const QRectF& area : areas) {
+      if (drawn.intersects(area)) {
+        paintControl(painter, *c);
+        break;
+      }
+    }
   }
 }
 
@@ -126,7 +135,7 @@ void FormPainter::paintLabel(QPainter& painter, const Control& c) const {
                                 -kTwipsPerPixel / 2));
   }
   if (c.caption.empty()) return;
-  painter.setFont(fontInTwips(c.font));
+  painter.setFont(fonts_.font(c.font));
   painter.setPen(c.enabled ? toQColor(c.foreColour, palette_)
                            : palette_.color(QPalette::Disabled, QPalette::WindowText));
   int flags = c.alignment == Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft;

@@ -3,13 +3,13 @@
 // Paints the windowless controls of the form (shapes, labels, images) in
 // their stacking order, in twips: the caller's painter maps twips to pixels.
 
-#include <QFont>
-#include <QFontMetricsF>
+#include <QList>
 #include <QPalette>
 #include <QRectF>
 #include <vector>
 
 #include "app/form.h"
+#include "ui/label_fonts.h"
 #include "ui/pictures.h"
 
 class QPainter;
@@ -24,8 +24,10 @@ class FormPainter {
   // painted once per window size into a layer of their own. They overlap no
   // other windowless control but the home-key rings, which lie on top.
   void paintStaticLayer(QPainter& painter);
-  // Paints every other windowless control that meets `area` (twips).
-  void paint(QPainter& painter, const QRectF& area);
+  // Where the static layer draws, in twips.
+  [[nodiscard]] QRectF staticArea() const;
+  // Paints every other windowless control that meets one of `areas` (twips).
+  void paint(QPainter& painter, const QList<QRectF>& areas);
   // Where a windowless control draws, in twips: a label sized to its caption
   // is as wide as its text.
   [[nodiscard]] QRectF drawnRect(const Control& control) const;
@@ -44,6 +46,7 @@ class FormPainter {
   std::vector<const Control*> static_;
   std::vector<const Control*> changing_;
   Pictures& pictures_;
+  mutable LabelFonts fonts_;
   QPalette palette_;
 };
 

@@ -83,11 +83,15 @@ void FormWindow::setUpPainter(QPainter& painter) const {
 }
 
 void FormWindow::paintStaticLayer() {
+  // The layer covers the keyboard's body only; the window around it is the
+  // background colour.
+  staticLayerRect_ = toPixelRect(painter_.staticArea()) & rect();
   const qreal ratio = devicePixelRatioF();
-  staticLayer_ = QPixmap(size() * ratio);
+  staticLayer_ = QPixmap(staticLayerRect_.size() * ratio);
   staticLayer_.setDevicePixelRatio(ratio);
   staticLayer_.fill(toQColor(kBlue));
   QPainter painter(&staticLayer_);
+  painter.translate(-staticLayerRect_.topLeft());
   setUpPainter(painter);
   painter_.paintStaticLayer(painter);
 }
@@ -97,13 +101,25 @@ void FormWindow::paintEvent(QPaintEvent* event) {
     paintStaticLayer();
   }
   QPainter painter(this);
-  for (const QRect& r : event->region())
-    painter.drawPixmap(r, staticLayer_,
-                       QRectF(r.topLeft() * staticLayer_.devicePixelRatio(),
-                              r.size() * staticLayer_.devicePixelRatio()));
+  const qreal ratio = staticLayer_.devicePixelRatio();
+  for (const QRect& r : event->region()) {
+    const QRect fromLayer = r & staticLayerRect_;
+    for (const QRect& around : QRegion(r).subtracted(fromLayer)) {
+      painter.fillRect(around, toQColor(kBlue));
+    }
+    if (fromLayer.isEmpty()) continue;
+    painter.drawPixmap(fromLayer, staticLayer_,
+                       QRectF((fromLayer.topLeft() - staticLayerRect_.topLeft()) * ratio,
+                              fromLayer.size() * ratio));
+  }
   setUpPainter(painter);
-  const QRectF area = painter.transform().inverted().mapRect(QRectF(event->rect()));
-  painter_.paint(painter, area);
+  // The controls to paint are those that meet a rectangle of the region,
+  // not its bounding rectangle: the two hands of the finger guide would
+  // otherwise bring in everything between them.
+  const QTransform toTwips = painter.transform().inverted();
+  QList<QRectF> areas;
+  for (const QRect& r : event->region()) areas.append(toTwips.mapRect(QRectF(r)));
+  painter_.paint(painter, areas);
 }
 
 void FormWindow::keyPressEvent(QKeyEvent* event) {

@@ -57,7 +57,8 @@ class FormWindow : public QWidget {
   FormPainter painter_;
   std::unique_ptr<ChildControls> children_;
   std::vector<Control> painted_;  // the changing controls as last painted
-  QPixmap staticLayer_;           // the background, keyboard body and decorative keys
+  QPixmap staticLayer_;           // the keyboard's body and decorative keys
+  QRect staticLayerRect_;         // where that layer lies in the window
   QTimer timer_;
   double scale_ = 1.0;
   QPointF origin_;
