@@ -91,7 +91,7 @@ void FormPainter::paint(QPainter& painter, const QList<QRectF>& areas) {
 void FormPainter::paintControl(QPainter& painter, const Control& c) const {
   switch (c.kind) {
     case ControlKind::Shape:
-      paintShape(painter, c);
+      sprites_.draw(painter, c, drawnRect(c), [this, &c](QPainter& p) { paintShape(p, c); });
       break;
     case ControlKind::Label:
       paintLabel(painter, c);

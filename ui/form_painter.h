@@ -11,6 +11,7 @@
 #include "app/form.h"
 #include "ui/label_fonts.h"
 #include "ui/pictures.h"
+#include "ui/shape_sprites.h"
 
 class QPainter;
 
@@ -47,6 +48,7 @@ class FormPainter {
   std::vector<const Control*> changing_;
   Pictures& pictures_;
   mutable LabelFonts fonts_;
+  mutable ShapeSprites sprites_;
   QPalette palette_;
 };
 
