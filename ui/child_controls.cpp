@@ -86,6 +86,15 @@ QWidget* makeWidget(const Control& c, QWidget* parent) {
   }
 }
 
+// QProgressBar::setValue repaints the bar at once, a frame of its own ahead
+// of the window's; with updates held off for the call, the bar is only
+// marked for the window's next frame.
+void setValueForNextFrame(QProgressBar* bar, int value) {
+  bar->setUpdatesEnabled(false);
+  bar->setValue(value);
+  bar->setUpdatesEnabled(true);
+}
+
 void showText(QPlainTextEdit* box, const std::string& was, const std::string& now) {
   // A growing text only appends what is new, so that a long text costs no
   // more per key than a short one.
@@ -206,7 +215,7 @@ void ChildControls::syncChild(Child& child, bool force) {
   } else if (auto* button = dynamic_cast<FlatButton*>(widget)) {
     if (force) button->setText(toQString(now.caption));
   } else if (auto* bar = qobject_cast<QProgressBar*>(widget)) {
-    if (force || now.value != was.value) bar->setValue(now.value);
+    if (force || now.value != was.value) setValueForNextFrame(bar, now.value);
   }
   was = now;
 }
