@@ -9,10 +9,13 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <cmath>
+#include <optional>
+#include <string_view>
 
 #include "ui/colours.h"
 #include "ui/display_font.h"
 #include "ui/flat_button.h"
+#include "ui/growing_text.h"
 
 namespace arvan {
 namespace {
@@ -95,17 +98,17 @@ void setValueForNextFrame(QProgressBar* bar, int value) {
   bar->setUpdatesEnabled(true);
 }
 
-void showText(QPlainTextEdit* box, const std::string& was, const std::string& now) {
-  // A growing text only appends what is new, so that a long text costs no
-  // more per key than a short one.
-  if (now.size() > was.size() && now.compare(0, was.size(), was) == 0 && !was.empty()) {
-    QTextCursor end(box->document());
-    end.movePosition(QTextCursor::End);
-    end.insertText(shownText(std::string_view(now).substr(was.size())));
+// A replaced text is shown anew; an appended one only adds what is new.
+// Returns whether the box's paragraphs stopped following the text's.
+bool showText(QPlainTextEdit* box, std::string_view text, bool replaced) {
+  bool split = false;
+  if (replaced) {
+    box->setPlainText(shownText(text));
   } else {
-    box->setPlainText(shownText(now));
+    split = appendKeepingLayoutShort(box, shownText(text));
   }
   box->verticalScrollBar()->setValue(box->verticalScrollBar()->maximum());
+  return split;
 }
 
 // Character positions count a line end as two; the box shows it as one.
@@ -146,7 +149,7 @@ ChildControls::ChildControls(const Form& form, QWidget* window, ClickHandler onC
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
       QObject::connect(button, &QAbstractButton::clicked, button, [onClick, c] { onClick(*c); });
     }
-    children_.push_back({c, widget, *c});
+    children_.push_back({c, widget, {}});
   }
   for (Child& child : children_) syncChild(child, true);
 }
@@ -184,6 +187,14 @@ void ChildControls::layout(double scale, QPointF origin) {
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(c.font.points * 20 * scale))));
     font.setBold(c.font.bold);
     child.widget->setFont(font);
+
+    // Lines split off at the old width no longer break where the text would.
+    auto* box = qobject_cast<QPlainTextEdit*>(child.widget);
+    if (box != nullptr && child.shown.linesSplit) {
+      showText(box, c.caption, true);
+      showSelection(box, c);
+      child.shown.linesSplit = false;
+    }
   }
 }
 
@@ -193,16 +204,20 @@ void ChildControls::sync() {
 
 void ChildControls::syncChild(Child& child, bool force) {
   const Control& now = *child.control;
-  Control& was = child.shown;
+  Shown& was = child.shown;
   QWidget* widget = child.widget;
   if (force || now.visible != was.visible) widget->setVisible(now.visible);
   if (force || now.enabled != was.enabled) widget->setEnabled(now.enabled);
 
   if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
-    if (force || now.caption != was.caption)
-      showText(box, force ? std::string() : was.caption, now.caption);
-    if (force || now.caption != was.caption || now.selStart != was.selStart ||
-        now.selLength != was.selLength) {
+    const std::optional<std::string_view> appended =
+        force ? std::nullopt : was.text.appendedIn(now.caption);
+    if (!appended || !appended->empty()) {
+      const bool split = showText(box, appended ? *appended : now.caption, !appended);
+      was.linesSplit = appended && (was.linesSplit || split);
+      was.text.remember(now.caption);
+    }
+    if (!appended || now.selStart != was.selStart || now.selLength != was.selLength) {
       showSelection(box, now);
     }
   } else if (auto* line = qobject_cast<QLineEdit*>(widget)) {
@@ -217,7 +232,12 @@ void ChildControls::syncChild(Child& child, bool force) {
   } else if (auto* bar = qobject_cast<QProgressBar*>(widget)) {
     if (force || now.value != was.value) setValueForNextFrame(bar, now.value);
   }
-  was = now;
+  was.visible = now.visible;
+  was.enabled = now.enabled;
+  was.value = now.value;
+  was.selStart = now.selStart;
+  was.selLength = now.selLength;
+  if (now.kind != ControlKind::TextBox || !now.multiLine) was.caption = now.caption;
 }
 
 }  // namespace arvan

@@ -8,9 +8,11 @@
 #include <QPointF>
 #include <QWidget>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "app/form.h"
+#include "ui/shown_text.h"
 
 namespace arvan {
 
@@ -29,10 +31,21 @@ class ChildControls {
   [[nodiscard]] bool isChildControl(const QWidget* widget) const;
 
  private:
+  // The state last given to a widget.
+  struct Shown {
+    bool visible = true;
+    bool enabled = true;
+    int value = 0;
+    int selStart = 0;
+    int selLength = 0;
+    std::string caption;      // all but the multi-line text boxes
+    ShownText text;           // the multi-line text boxes
+    bool linesSplit = false;  // their full lines split off, see growing_text.h
+  };
   struct Child {
     const Control* control;
     QWidget* widget;
-    Control shown;  // the state last given to the widget
+    Shown shown;
   };
 
   void syncChild(Child& child, bool force);
