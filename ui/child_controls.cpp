@@ -4,7 +4,6 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QProgressBar>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -16,6 +15,7 @@
 #include "ui/display_font.h"
 #include "ui/flat_button.h"
 #include "ui/growing_text.h"
+#include "ui/pressure_bar.h"
 
 namespace arvan {
 namespace {
@@ -78,24 +78,11 @@ QWidget* makeWidget(const Control& c, QWidget* parent) {
       setColours(button, c, QPalette::Button, QPalette::ButtonText, false);
       return button;
     }
-    case ControlKind::ProgressBar: {
-      auto* bar = new QProgressBar(parent);
-      bar->setRange(0, 100);
-      bar->setTextVisible(false);
-      return bar;
-    }
+    case ControlKind::ProgressBar:
+      return new PressureBar(parent);
     default:
       return nullptr;
   }
-}
-
-// QProgressBar::setValue repaints the bar at once, a frame of its own ahead
-// of the window's; with updates held off for the call, the bar is only
-// marked for the window's next frame.
-void setValueForNextFrame(QProgressBar* bar, int value) {
-  bar->setUpdatesEnabled(false);
-  bar->setValue(value);
-  bar->setUpdatesEnabled(true);
 }
 
 // A replaced text is shown anew; an appended one only adds what is new.
@@ -229,8 +216,8 @@ void ChildControls::syncChild(Child& child, bool force) {
     option->setChecked(now.value != 0);
   } else if (auto* button = dynamic_cast<FlatButton*>(widget)) {
     if (force) button->setText(toQString(now.caption));
-  } else if (auto* bar = qobject_cast<QProgressBar*>(widget)) {
-    if (force || now.value != was.value) setValueForNextFrame(bar, now.value);
+  } else if (auto* bar = dynamic_cast<PressureBar*>(widget)) {
+    if (force || now.value != was.value) bar->setValue(now.value);
   }
   was.visible = now.visible;
   was.enabled = now.enabled;
