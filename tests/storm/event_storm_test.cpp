@@ -39,6 +39,7 @@ TEST(EventStorm, ReachesEveryModeAndEveryOutcome) {
   Storm storm;
   std::vector<Event> pending;
   std::set<Mode> modes;
+  std::set<std::pair<Mode, std::string_view>> menuEntries;  // chosen from each mode
   int hits = 0;
   int misses = 0;
   int runsEndedByTheBar = 0;
@@ -54,6 +55,10 @@ TEST(EventStorm, ReachesEveryModeAndEveryOutcome) {
       const int missesBefore = f.missCount;
       const bool running = !f.Start.enabled;
       const Mode mode = modeOf(f);
+      if (e.kind == Event::Kind::Click && e.control.starts_with("lblSubMenu") &&
+          f.lblSubMenu1.visible) {
+        menuEntries.emplace(mode, e.control);
+      }
       ASSERT_EQ(storm.play(e), "");
       ++played;
       modes.insert(mode);
@@ -66,6 +71,7 @@ TEST(EventStorm, ReachesEveryModeAndEveryOutcome) {
     }
   }
   EXPECT_EQ(modes.size(), 4u);
+  EXPECT_EQ(menuEntries.size(), 4u * 3u);  // every entry of the menu from every mode
   EXPECT_GT(hits, 1000);
   EXPECT_GT(misses, 1000);
   EXPECT_GT(runsEndedByTheBar, 10);
