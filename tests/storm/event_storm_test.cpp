@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/mode.h"
+#include "window_fixture.h"
 
 namespace arvan::storm {
 namespace {
@@ -112,6 +113,23 @@ TEST(EventStorm, ShrinkingLeavesAListFromWhichNoEventCanGo) {
     without.erase(without.begin() + static_cast<long>(i));
     EXPECT_FALSE(threeHitsInADrill(without)) << "event " << i << " could go too";
   }
+}
+
+// The storm checks the drill's own flag only with both text boxes hidden.
+// Start is enabled again in word typing once its run has ended; in a drill
+// started from there the space bar still draws targetSlot without moving the
+// flag, and that is no fault.
+TEST(EventStorm, InADrillStartedFromWordTypingTheSpaceBarMovesTargetSlotButNotTheFlag) {
+  std::vector<Event> events{Event::click("lblMenu1"), Event::click("lblSubMenu1")};
+  for (int n = 0; n < 92; ++n) events.push_back(Event::tick(200));  // the bar fills: run over
+  events.push_back(Event::click("Start", testing::drawOf(4)));
+  events.push_back(Event::keyDown(32, testing::drawOf(24)));  // the space bar
+  Storm storm;
+  for (const Event& e : events) ASSERT_EQ(storm.play(e), "") << describe(e);
+  EXPECT_TRUE(storm.form().Text1.visible);
+  EXPECT_FALSE(storm.form().Start.enabled);
+  EXPECT_EQ(storm.form().targetSlot, 24);
+  EXPECT_EQ(testing::flaggedSlots(storm.form()), std::vector<int>{4});
 }
 
 }  // namespace
