@@ -32,7 +32,7 @@ struct Symbol {
   Rect rect;
 };
 
-struct KeySpec {
+struct KeyPlan {
   const RowStyle* row;
   std::string_view caption;  // empty for a symbol key
   int left;
@@ -53,7 +53,7 @@ constexpr Symbol kWindowLogo{"Image9", "window-logo", {9240, 9330, 495, 375}};
 constexpr Font kDigitFont{11.25, true};
 constexpr Font kLargeCaptionFont{12, true};
 
-const std::array<KeySpec, kDecorativeKeyCount> kKeys{{
+const std::array<KeyPlan, kDecorativeKeyCount> kKeys{{
     {&kFunctionRow, "Esc", 1320, 615},
     {&kFunctionRow, "F1", 2040, 615},
     {&kFunctionRow, "F2", 2760, 615},
@@ -142,38 +142,38 @@ const Names& names() {
 std::array<DecorativeKey, kDecorativeKeyCount> makeDecorativeKeys() {
   std::array<DecorativeKey, kDecorativeKeyCount> keys;
   for (std::size_t k = 0; k < kDecorativeKeyCount; ++k) {
-    const KeySpec& spec = kKeys[k];
-    const RowStyle& row = *spec.row;
+    const KeyPlan& plan = kKeys[k];
+    const RowStyle& row = *plan.row;
     DecorativeKey& key = keys[k];
 
     key.outline.name = names().outlines[k];
     key.outline.kind = ControlKind::Shape;
     key.outline.form = ShapeForm::RoundedRectangle;
-    key.outline.rect = {spec.left, row.top, spec.width, row.height};
+    key.outline.rect = {plan.left, row.top, plan.width, row.height};
     key.outline.opaque = true;
     key.outline.backColour = kGrey;
 
-    const int insetX = spec.faceInsetX != 0 ? spec.faceInsetX : row.faceInsetX;
+    const int insetX = plan.faceInsetX != 0 ? plan.faceInsetX : row.faceInsetX;
     key.face.name = names().faces[k];
     key.face.kind = ControlKind::Shape;
     key.face.form = ShapeForm::RoundedRectangle;
-    key.face.rect = {spec.left + insetX, row.top + row.faceInsetY, spec.width - row.faceNarrowing,
+    key.face.rect = {plan.left + insetX, row.top + row.faceInsetY, plan.width - row.faceNarrowing,
                      row.faceHeight};
     key.face.opaque = true;
     key.face.backColour = kLightBlue;
 
-    if (spec.symbol != nullptr) {
-      key.symbol.name = spec.symbol->name;
+    if (plan.symbol != nullptr) {
+      key.symbol.name = plan.symbol->name;
       key.symbol.kind = ControlKind::Image;
-      key.symbol.rect = spec.symbol->rect;
-      key.symbol.picture = spec.symbol->picture;
+      key.symbol.rect = plan.symbol->rect;
+      key.symbol.picture = plan.symbol->picture;
     } else {
       key.symbol.name = names().captions[k];
       key.symbol.kind = ControlKind::Label;
-      key.symbol.rect = {spec.left + kCaptionRight, row.top + row.captionDown,
-                         spec.width - kCaptionRight, row.height - row.captionDown};
-      key.symbol.caption = std::string(spec.caption);
-      key.symbol.font = spec.font;
+      key.symbol.rect = {plan.left + kCaptionRight, row.top + row.captionDown,
+                         plan.width - kCaptionRight, row.height - row.captionDown};
+      key.symbol.caption = std::string(plan.caption);
+      key.symbol.font = plan.font;
       key.symbol.foreColour = kBlack;
       key.symbol.autoSize = true;
     }
