@@ -9,8 +9,21 @@
 #include "ui/key_event_codes.h"
 
 namespace arvan {
+namespace {
 
-FormWindow::FormWindow(Platform* platform, QWidget* parent)
+// Twips to pixels in a window of this size: the design fits, its aspect kept.
+double scaleFor(QSizeF size) {
+  const QRectF design = toQRectF(kDesignArea);
+  return std::max(1e-6, std::min(size.width() / design.width(), size.height() / design.height()));
+}
+
+}  // namespace
+
+FormWindow::FormWindow(Platform* platform, QWidget* parent) : FormWindow(platform, parent, {}) {}
+
+FormWindow::FormWindow(QSize openingSize) : FormWindow(nullptr, nullptr, openingSize) {}
+
+FormWindow::FormWindow(Platform* platform, QWidget* parent, QSize openingSize)
     : QWidget(parent),
       ownPlatform_(platform == nullptr ? std::make_unique<QtPlatform>([this] { close(); })
                                        : nullptr),
@@ -24,6 +37,11 @@ FormWindow::FormWindow(Platform* platform, QWidget* parent)
   setPalette(p);
 
   formHit_.load();
+  if (openingSize.isValid()) {
+    // The pictures render while the child controls are made.
+    const double scale = scaleFor(openingSize);
+    painter_.preparePictures(QTransform::fromScale(scale, scale), devicePixelRatioF());
+  }
 
   children_ = std::make_unique<ChildControls>(formHit_.form(), this, [this](const Control& c) {
     formHit_.click(c);
@@ -68,7 +86,7 @@ QRect FormWindow::toPixelRect(const QRectF& twips) const {
 
 void FormWindow::resizeEvent(QResizeEvent*) {
   const QRectF design = toQRectF(kDesignArea);
-  scale_ = std::max(1e-6, std::min(width() / design.width(), height() / design.height()));
+  scale_ = scaleFor(size());
   origin_ =
       QPointF((width() - design.width() * scale_) / 2, (height() - design.height() * scale_) / 2);
   children_->layout(scale_, origin_);

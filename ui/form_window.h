@@ -23,6 +23,10 @@ class FormWindow : public QWidget {
  public:
   // `platform` may be given by tests; by default the window uses the real one.
   explicit FormWindow(Platform* platform = nullptr, QWidget* parent = nullptr);
+  // The program's window, about to open at `openingSize`: its pictures start
+  // rendering for that size at once, on a thread of their own, while the
+  // window makes its child controls.
+  explicit FormWindow(QSize openingSize);
   ~FormWindow() override;
 
   [[nodiscard]] const Form& form() const { return formHit_.form(); }
@@ -43,6 +47,7 @@ class FormWindow : public QWidget {
   bool focusNextPrevChild(bool next) override;
 
  private:
+  FormWindow(Platform* platform, QWidget* parent, QSize openingSize);
   // After every event: repaint what changed and bring widgets and timer in
   // line with the form.
   void refresh();

@@ -15,10 +15,11 @@ int main(int argc, char* argv[]) {
   arvan::ShortcutBlocker shortcutBlocker;
   app.installEventFilter(&shortcutBlocker);
 
-  arvan::FormWindow window;
   // Without a window manager a maximize request goes unheard: open at the
   // screen's size either way.
-  window.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  arvan::FormWindow window(screen.size());
+  window.setGeometry(screen);
   window.showMaximized();
   return QApplication::exec();
 }

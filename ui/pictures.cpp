@@ -27,6 +27,29 @@ void drawPlaceholder(QPainter& painter, const QRectF& rect) {
   painter.restore();
 }
 
+// The drawing of a picture and whether it is drawn mirrored.
+std::pair<QByteArray, bool> drawingOf(std::string_view picture) {
+  const QString name = QString::fromUtf8(picture.data(), static_cast<qsizetype>(picture.size()));
+  if (!name.startsWith(QLatin1String(kHandPrefix))) return {readAsset(name), false};
+  // "hand-left-3": the left hand with its middle finger marked.
+  const QStringList parts = name.split(QLatin1Char('-'));
+  return {markFinger(readAsset(QStringLiteral("hand")), parts.value(2).toInt()),
+          parts.value(1) == QLatin1String("right")};
+}
+
+QImage render(QSvgRenderer& renderer, bool mirrored, QSize devicePixels) {
+  QImage image(devicePixels, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  if (mirrored) {
+    painter.translate(devicePixels.width(), 0);
+    painter.scale(-1, 1);
+  }
+  renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(devicePixels)));
+  return image;
+}
+
 }  // namespace
 
 QByteArray markFinger(QByteArray handSvg, int finger) {
@@ -40,46 +63,50 @@ QByteArray markFinger(QByteArray handSvg, int finger) {
 }
 
 Pictures::Pictures() = default;
-Pictures::~Pictures() = default;
+
+Pictures::~Pictures() {
+  if (prepared_.valid()) prepared_.wait();
+}
 
 Pictures::Picture& Pictures::load(std::string_view picture) {
-  const QString name = QString::fromUtf8(picture.data(), static_cast<qsizetype>(picture.size()));
   auto found = pictures_.find(std::string(picture));
   if (found != pictures_.end()) return found->second;
-
-  Picture loaded;
-  QByteArray svg;
-  if (name.startsWith(QLatin1String(kHandPrefix))) {
-    // "hand-left-3": the left hand with its middle finger marked.
-    const QStringList parts = name.split(QLatin1Char('-'));
-    loaded.mirrored = parts.value(1) == QLatin1String("right");
-    svg = markFinger(readAsset(QStringLiteral("hand")), parts.value(2).toInt());
-  } else {
-    svg = readAsset(name);
-  }
-  loaded.renderer = std::make_unique<QSvgRenderer>(svg);
+  auto [svg, mirrored] = drawingOf(picture);
+  Picture loaded{std::make_unique<QSvgRenderer>(svg), mirrored, {}};
   return pictures_.emplace(std::string(picture), std::move(loaded)).first->second;
 }
 
 bool Pictures::has(std::string_view picture) { return load(picture).renderer->isValid(); }
 
-const QPixmap& Pictures::renderedAt(Picture& p, QSize devicePixels) {
-  if (p.rendered.size() == devicePixels) return p.rendered;
-  QImage image(devicePixels, QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::transparent);
-  QPainter painter(&image);
-  painter.setRenderHint(QPainter::Antialiasing);
-  if (p.mirrored) {
-    painter.translate(devicePixels.width(), 0);
-    painter.scale(-1, 1);
+QSize Pictures::deviceSize(const QRectF& rect, const QTransform& toDevice, qreal ratio) {
+  const QRectF device = toDevice.mapRect(rect);
+  return {qRound(device.width() * ratio), qRound(device.height() * ratio)};
+}
+
+void Pictures::prepare(std::vector<Request> requests) {
+  adoptPrepared();
+  prepared_ = std::async(std::launch::async, [requests = std::move(requests)] {
+    Prepared prepared;
+    for (const Request& r : requests) {
+      auto [svg, mirrored] = drawingOf(r.picture);
+      QSvgRenderer renderer(svg);
+      if (renderer.isValid() && !r.devicePixels.isEmpty()) {
+        prepared.emplace_back(r.picture, render(renderer, mirrored, r.devicePixels));
+      }
+    }
+    return prepared;
+  });
+}
+
+void Pictures::adoptPrepared() {
+  if (!prepared_.valid()) return;
+  for (auto& [picture, image] : prepared_.get()) {
+    load(picture).rendered = QPixmap::fromImage(std::move(image));
   }
-  p.renderer->render(&painter, QRectF(QPointF(0, 0), QSizeF(devicePixels)));
-  painter.end();
-  p.rendered = QPixmap::fromImage(std::move(image));
-  return p.rendered;
 }
 
 void Pictures::draw(QPainter& painter, std::string_view picture, const QRectF& rect) {
+  adoptPrepared();
   Picture& p = load(picture);
   if (!p.renderer->isValid()) {
     drawPlaceholder(painter, rect);
@@ -87,15 +114,16 @@ void Pictures::draw(QPainter& painter, std::string_view picture, const QRectF& r
   }
   // The rectangle on the device, rounded to whole pixels.
   const qreal ratio = painter.device()->devicePixelRatioF();
-  const QRectF device = painter.transform().mapRect(rect);
-  const QPoint topLeft(qRound(device.left() * ratio), qRound(device.top() * ratio));
-  const QSize size(qRound(device.width() * ratio), qRound(device.height() * ratio));
+  const QPointF corner = painter.transform().map(rect.topLeft()) * ratio;
+  const QPoint topLeft(qRound(corner.x()), qRound(corner.y()));
+  const QSize size = deviceSize(rect, painter.transform(), ratio);
   if (size.isEmpty()) return;
-  const QPixmap& rendered = renderedAt(p, size);
+  if (p.rendered.size() != size)
+    p.rendered = QPixmap::fromImage(render(*p.renderer, p.mirrored, size));
   painter.save();
   painter.resetTransform();
-  painter.drawPixmap(QRectF(QPointF(topLeft) / ratio, QSizeF(size) / ratio), rendered,
-                     QRectF(rendered.rect()));
+  painter.drawPixmap(QRectF(QPointF(topLeft) / ratio, QSizeF(size) / ratio), p.rendered,
+                     QRectF(p.rendered.rect()));
   painter.restore();
 }
 

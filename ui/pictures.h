@@ -7,16 +7,20 @@
 // and then only copied.
 
 #include <QByteArray>
+#include <QImage>
 #include <QPixmap>
 #include <QRectF>
 #include <QString>
+#include <future>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 class QPainter;
 class QSvgRenderer;
+class QTransform;
 
 namespace arvan {
 
@@ -29,16 +33,33 @@ class Pictures {
   // Whether the picture has a drawing (and is not drawn as a placeholder).
   [[nodiscard]] bool has(std::string_view picture);
 
+  // The size in device pixels at which a picture is drawn into `rect` by a
+  // painter with this transform, on a device of this pixel ratio.
+  [[nodiscard]] static QSize deviceSize(const QRectF& rect, const QTransform& toDevice,
+                                        qreal ratio);
+
+  // Starts rendering pictures at the sizes they will be drawn, on a thread
+  // of its own, so that drawing them later only copies them. Drawing waits
+  // for it to finish; a picture asked for at another size is rendered then.
+  struct Request {
+    std::string picture;
+    QSize devicePixels;
+  };
+  void prepare(std::vector<Request> requests);
+
  private:
   struct Picture {
     std::unique_ptr<QSvgRenderer> renderer;
     bool mirrored = false;
     QPixmap rendered;  // at the size it was last drawn, in device pixels
   };
+  using Prepared = std::vector<std::pair<std::string, QImage>>;
+
   Picture& load(std::string_view picture);
-  static const QPixmap& renderedAt(Picture& picture, QSize devicePixels);
+  void adoptPrepared();
 
   std::unordered_map<std::string, Picture> pictures_;
+  std::future<Prepared> prepared_;
 };
 
 // The hand drawing with one finger (1 thumb .. 5 little finger) marked red;
