@@ -65,18 +65,6 @@ const Control* FormPainter::labelOrImageAt(QPointF twips) const {
   return nullptr;
 }
 
-void FormPainter::preparePictures(const QTransform& toDevice, qreal ratio) {
-  std::vector<Pictures::Request> requests;
-  for (const auto* controls : {&static_, &changing_}) {
-    for (const Control* c : *controls) {
-      if (c->kind != ControlKind::Image || !c->visible) continue;
-      requests.push_back(
-          {std::string(c->picture), Pictures::deviceSize(toQRectF(c->rect), toDevice, ratio)});
-    }
-  }
-  pictures_.prepare(std::move(requests));
-}
-
 void FormPainter::paintStaticLayer(QPainter& painter) {
   for (const Control* c : static_) paintControl(painter, *c);
 }

@@ -32,10 +32,6 @@ class FormPainter {
   // Where a windowless control draws, in twips: a label sized to its caption
   // is as wide as its text.
   [[nodiscard]] QRectF drawnRect(const Control& control) const;
-  // Starts rendering the visible pictures, on a thread of their own, for a
-  // painter that maps twips to the device by `toDevice` on a device of
-  // pixel ratio `ratio`.
-  void preparePictures(const QTransform& toDevice, qreal ratio);
   // The topmost visible label or image at a point, or nullptr.
   [[nodiscard]] const Control* labelOrImageAt(QPointF twips) const;
 

@@ -3,21 +3,11 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
-#include <algorithm>
 
 #include "ui/colours.h"
 #include "ui/key_event_codes.h"
 
 namespace arvan {
-namespace {
-
-// Twips to pixels in a window of this size: the design fits, its aspect kept.
-double scaleFor(QSizeF size) {
-  const QRectF design = toQRectF(kDesignArea);
-  return std::max(1e-6, std::min(size.width() / design.width(), size.height() / design.height()));
-}
-
-}  // namespace
 
 FormWindow::FormWindow(Platform* platform, QWidget* parent) : FormWindow(platform, parent, {}) {}
 
@@ -38,9 +28,7 @@ FormWindow::FormWindow(Platform* platform, QWidget* parent, QSize openingSize)
 
   formHit_.load();
   if (openingSize.isValid()) {
-    // The pictures render while the child controls are made.
-    const double scale = scaleFor(openingSize);
-    painter_.preparePictures(QTransform::fromScale(scale, scale), devicePixelRatioF());
+    openingFrame_ = drawOpeningFrame(formHit_.form(), openingSize, devicePixelRatioF());
   }
 
   children_ = std::make_unique<ChildControls>(formHit_.form(), this, [this](const Control& c) {
@@ -66,8 +54,8 @@ void FormWindow::refresh() {
     const Control& now = *changing[i];
     Control& was = painted_[i];
     if (now == was) continue;
-    dirty += toPixelRect(painter_.drawnRect(was));
-    dirty += toPixelRect(painter_.drawnRect(now));
+    dirty += placement_.toPixelRect(painter_.drawnRect(was));
+    dirty += placement_.toPixelRect(painter_.drawnRect(now));
     was = now;
   }
   if (!dirty.isEmpty()) update(dirty);
@@ -79,58 +67,39 @@ void FormWindow::refresh() {
   if (!timer.enabled && timer_.isActive()) timer_.stop();
 }
 
-QRect FormWindow::toPixelRect(const QRectF& twips) const {
-  const QRectF r(toPixels(twips.topLeft()), toPixels(twips.bottomRight()));
-  return r.toAlignedRect().adjusted(-2, -2, 2, 2);
-}
-
 void FormWindow::resizeEvent(QResizeEvent*) {
-  const QRectF design = toQRectF(kDesignArea);
-  scale_ = scaleFor(size());
-  origin_ =
-      QPointF((width() - design.width() * scale_) / 2, (height() - design.height() * scale_) / 2);
-  children_->layout(scale_, origin_);
-  staticLayer_ = QPixmap();
+  placement_ = DesignPlacement::forWindow(size());
+  children_->layout(placement_.scale, placement_.origin);
 }
 
-void FormWindow::setUpPainter(QPainter& painter) const {
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setRenderHint(QPainter::TextAntialiasing);
-  painter.translate(origin_);
-  painter.scale(scale_, scale_);
-}
-
-void FormWindow::paintStaticLayer() {
-  // The layer covers the keyboard's body only; the window around it is the
-  // background colour.
-  staticLayerRect_ = toPixelRect(painter_.staticArea()) & rect();
+void FormWindow::bringStaticLayerUpToDate() {
+  if (openingFrame_.valid()) {
+    OpeningFrame opening = openingFrame_.get();
+    pictures_.adopt(std::move(opening.pictures));
+    staticLayer_ = std::move(opening.staticLayer);
+  }
   const qreal ratio = devicePixelRatioF();
-  staticLayer_ = QPixmap(staticLayerRect_.size() * ratio);
-  staticLayer_.setDevicePixelRatio(ratio);
-  staticLayer_.fill(toQColor(kBlue));
-  QPainter painter(&staticLayer_);
-  painter.translate(-staticLayerRect_.topLeft());
-  setUpPainter(painter);
-  painter_.paintStaticLayer(painter);
+  if (!staticLayer_.isFor(size(), ratio)) {
+    staticLayer_ = StaticLayer::paint(painter_, placement_, size(), ratio);
+  }
 }
 
 void FormWindow::paintEvent(QPaintEvent* event) {
-  if (staticLayer_.isNull() || staticLayer_.devicePixelRatio() != devicePixelRatioF()) {
-    paintStaticLayer();
-  }
+  bringStaticLayerUpToDate();
   QPainter painter(this);
-  const qreal ratio = staticLayer_.devicePixelRatio();
+  const QRect& layerRect = staticLayer_.rect;
+  const qreal ratio = staticLayer_.ratio;
   for (const QRect& r : event->region()) {
-    const QRect fromLayer = r & staticLayerRect_;
+    const QRect fromLayer = r & layerRect;
     for (const QRect& around : QRegion(r).subtracted(fromLayer)) {
       painter.fillRect(around, toQColor(kBlue));
     }
     if (fromLayer.isEmpty()) continue;
-    painter.drawPixmap(fromLayer, staticLayer_,
-                       QRectF((fromLayer.topLeft() - staticLayerRect_.topLeft()) * ratio,
-                              fromLayer.size() * ratio));
+    painter.drawImage(
+        fromLayer, staticLayer_.image,
+        QRectF((fromLayer.topLeft() - layerRect.topLeft()) * ratio, fromLayer.size() * ratio));
   }
-  setUpPainter(painter);
+  placement_.setUp(painter);
   // The controls to paint are those that meet a rectangle of the region,
   // not its bounding rectangle: the two hands of the finger guide would
   // otherwise bring in everything between them.
@@ -161,7 +130,7 @@ void FormWindow::keyReleaseEvent(QKeyEvent* event) {
 }
 
 const Control* FormWindow::controlAt(QPointF pixels) const {
-  return painter_.labelOrImageAt((pixels - origin_) / scale_);
+  return painter_.labelOrImageAt((pixels - placement_.origin) / placement_.scale);
 }
 
 void FormWindow::mousePressEvent(QMouseEvent* event) {

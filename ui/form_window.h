@@ -5,17 +5,20 @@
 // clicked", the timer into a tick), hands them to FormHit, and then repaints
 // what changed.
 
-#include <QPixmap>
 #include <QTimer>
 #include <QWidget>
+#include <future>
 #include <memory>
 #include <vector>
 
 #include "app/main_window.h"
 #include "ui/child_controls.h"
+#include "ui/design_placement.h"
 #include "ui/form_painter.h"
+#include "ui/opening_frame.h"
 #include "ui/pictures.h"
 #include "ui/qt_platform.h"
+#include "ui/static_layer.h"
 
 namespace arvan {
 
@@ -23,8 +26,8 @@ class FormWindow : public QWidget {
  public:
   // `platform` may be given by tests; by default the window uses the real one.
   explicit FormWindow(Platform* platform = nullptr, QWidget* parent = nullptr);
-  // The program's window, about to open at `openingSize`: its pictures start
-  // rendering for that size at once, on a thread of their own, while the
+  // The program's window, about to open at `openingSize`: the slow part of
+  // its first frame is drawn for that size on a thread of its own while the
   // window makes its child controls.
   explicit FormWindow(QSize openingSize);
   ~FormWindow() override;
@@ -33,9 +36,9 @@ class FormWindow : public QWidget {
   [[nodiscard]] const ChildControls& childControls() const { return *children_; }
   [[nodiscard]] const QTimer& timer() const { return timer_; }
   // Twips to pixels and back, for the current window size.
-  [[nodiscard]] double scale() const { return scale_; }
-  [[nodiscard]] QPointF origin() const { return origin_; }
-  [[nodiscard]] QPointF toPixels(QPointF twips) const { return origin_ + twips * scale_; }
+  [[nodiscard]] double scale() const { return placement_.scale; }
+  [[nodiscard]] QPointF origin() const { return placement_.origin; }
+  [[nodiscard]] QPointF toPixels(QPointF twips) const { return placement_.toPixels(twips); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -52,9 +55,7 @@ class FormWindow : public QWidget {
   // line with the form.
   void refresh();
   [[nodiscard]] const Control* controlAt(QPointF pixels) const;
-  [[nodiscard]] QRect toPixelRect(const QRectF& twips) const;
-  void paintStaticLayer();
-  void setUpPainter(QPainter& painter) const;
+  void bringStaticLayerUpToDate();
 
   std::unique_ptr<QtPlatform> ownPlatform_;
   FormHit formHit_;
@@ -62,11 +63,10 @@ class FormWindow : public QWidget {
   FormPainter painter_;
   std::unique_ptr<ChildControls> children_;
   std::vector<Control> painted_;  // the changing controls as last painted
-  QPixmap staticLayer_;           // the keyboard's body and decorative keys
-  QRect staticLayerRect_;         // where that layer lies in the window
+  std::future<OpeningFrame> openingFrame_;
+  StaticLayer staticLayer_;
   QTimer timer_;
-  double scale_ = 1.0;
-  QPointF origin_;
+  DesignPlacement placement_;
   const Control* pressed_ = nullptr;
   bool pressedBackground_ = false;
 };

@@ -37,7 +37,7 @@ std::pair<QByteArray, bool> drawingOf(std::string_view picture) {
           parts.value(1) == QLatin1String("right")};
 }
 
-QImage render(QSvgRenderer& renderer, bool mirrored, QSize devicePixels) {
+QImage renderSvg(QSvgRenderer& renderer, bool mirrored, QSize devicePixels) {
   QImage image(devicePixels, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
   QPainter painter(&image);
@@ -64,66 +64,71 @@ QByteArray markFinger(QByteArray handSvg, int finger) {
 
 Pictures::Pictures() = default;
 
-Pictures::~Pictures() {
-  if (prepared_.valid()) prepared_.wait();
+Pictures::~Pictures() = default;
+
+QSvgRenderer& Pictures::rendererOf(const std::string& picture, Picture& p) {
+  if (p.renderer == nullptr) {
+    auto [svg, mirrored] = drawingOf(picture);
+    p.renderer = std::make_unique<QSvgRenderer>(svg);
+    p.mirrored = mirrored;
+  }
+  return *p.renderer;
 }
 
-Pictures::Picture& Pictures::load(std::string_view picture) {
-  auto found = pictures_.find(std::string(picture));
-  if (found != pictures_.end()) return found->second;
-  auto [svg, mirrored] = drawingOf(picture);
-  Picture loaded{std::make_unique<QSvgRenderer>(svg), mirrored, {}};
-  return pictures_.emplace(std::string(picture), std::move(loaded)).first->second;
+Pictures::Picture& Pictures::renderedAt(const std::string& picture, QSize devicePixels) {
+  Picture& p = pictures_[picture];
+  if (p.rendered.size() != devicePixels) {
+    QSvgRenderer& renderer = rendererOf(picture, p);
+    p.rendered = renderer.isValid() ? renderSvg(renderer, p.mirrored, devicePixels) : QImage();
+  }
+  return p;
 }
 
-bool Pictures::has(std::string_view picture) { return load(picture).renderer->isValid(); }
+bool Pictures::has(std::string_view picture) {
+  const std::string name(picture);
+  return rendererOf(name, pictures_[name]).isValid();
+}
 
 QSize Pictures::deviceSize(const QRectF& rect, const QTransform& toDevice, qreal ratio) {
   const QRectF device = toDevice.mapRect(rect);
   return {qRound(device.width() * ratio), qRound(device.height() * ratio)};
 }
 
-void Pictures::prepare(std::vector<Request> requests) {
-  adoptPrepared();
-  prepared_ = std::async(std::launch::async, [requests = std::move(requests)] {
-    Prepared prepared;
-    for (const Request& r : requests) {
-      auto [svg, mirrored] = drawingOf(r.picture);
-      QSvgRenderer renderer(svg);
-      if (renderer.isValid() && !r.devicePixels.isEmpty()) {
-        prepared.emplace_back(r.picture, render(renderer, mirrored, r.devicePixels));
-      }
-    }
-    return prepared;
-  });
+void Pictures::render(const std::vector<Request>& requests) {
+  for (const Request& r : requests) {
+    if (!r.devicePixels.isEmpty()) renderedAt(r.picture, r.devicePixels);
+  }
 }
 
-void Pictures::adoptPrepared() {
-  if (!prepared_.valid()) return;
-  for (auto& [picture, image] : prepared_.get()) {
-    load(picture).rendered = QPixmap::fromImage(std::move(image));
+std::vector<Pictures::Rendered> Pictures::takeRendered() {
+  std::vector<Rendered> taken;
+  for (auto& [picture, p] : pictures_) {
+    if (!p.rendered.isNull()) taken.push_back({picture, std::move(p.rendered)});
   }
+  pictures_.clear();
+  return taken;
+}
+
+void Pictures::adopt(std::vector<Rendered> rendered) {
+  for (Rendered& r : rendered) pictures_[r.picture].rendered = std::move(r.image);
 }
 
 void Pictures::draw(QPainter& painter, std::string_view picture, const QRectF& rect) {
-  adoptPrepared();
-  Picture& p = load(picture);
-  if (!p.renderer->isValid()) {
-    drawPlaceholder(painter, rect);
-    return;
-  }
   // The rectangle on the device, rounded to whole pixels.
   const qreal ratio = painter.device()->devicePixelRatioF();
   const QPointF corner = painter.transform().map(rect.topLeft()) * ratio;
   const QPoint topLeft(qRound(corner.x()), qRound(corner.y()));
   const QSize size = deviceSize(rect, painter.transform(), ratio);
   if (size.isEmpty()) return;
-  if (p.rendered.size() != size)
-    p.rendered = QPixmap::fromImage(render(*p.renderer, p.mirrored, size));
+  const Picture& p = renderedAt(std::string(picture), size);
+  if (p.rendered.isNull()) {
+    drawPlaceholder(painter, rect);
+    return;
+  }
   painter.save();
   painter.resetTransform();
-  painter.drawPixmap(QRectF(QPointF(topLeft) / ratio, QSizeF(size) / ratio), p.rendered,
-                     QRectF(p.rendered.rect()));
+  painter.drawImage(QRectF(QPointF(topLeft) / ratio, QSizeF(size) / ratio), p.rendered,
+                    QRectF(p.rendered.rect()));
   painter.restore();
 }
 

@@ -8,10 +8,8 @@
 
 #include <QByteArray>
 #include <QImage>
-#include <QPixmap>
 #include <QRectF>
 #include <QString>
-#include <future>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -38,28 +36,34 @@ class Pictures {
   [[nodiscard]] static QSize deviceSize(const QRectF& rect, const QTransform& toDevice,
                                         qreal ratio);
 
-  // Starts rendering pictures at the sizes they will be drawn, on a thread
-  // of its own, so that drawing them later only copies them. Drawing waits
-  // for it to finish; a picture asked for at another size is rendered then.
+  // Renders pictures at the sizes they will be drawn, so that drawing them
+  // then only copies them.
   struct Request {
     std::string picture;
     QSize devicePixels;
   };
-  void prepare(std::vector<Request> requests);
+  void render(const std::vector<Request>& requests);
+
+  // Rendered pictures, handed from one Pictures to another: from the thread
+  // that drew the window's first frame to the window's own.
+  struct Rendered {
+    std::string picture;
+    QImage image;
+  };
+  [[nodiscard]] std::vector<Rendered> takeRendered();
+  void adopt(std::vector<Rendered> rendered);
 
  private:
   struct Picture {
-    std::unique_ptr<QSvgRenderer> renderer;
+    std::unique_ptr<QSvgRenderer> renderer;  // parsed when first needed
     bool mirrored = false;
-    QPixmap rendered;  // at the size it was last drawn, in device pixels
+    QImage rendered;  // at the size it was last drawn, in device pixels
   };
-  using Prepared = std::vector<std::pair<std::string, QImage>>;
 
-  Picture& load(std::string_view picture);
-  void adoptPrepared();
+  QSvgRenderer& rendererOf(const std::string& picture, Picture& p);
+  Picture& renderedAt(const std::string& picture, QSize devicePixels);
 
   std::unordered_map<std::string, Picture> pictures_;
-  std::future<Prepared> prepared_;
 };
 
 // The hand drawing with one finger (1 thumb .. 5 little finger) marked red;

@@ -1,0 +1,30 @@
+#include "ui/design_placement.h"
+
+#include <QPainter>
+#include <algorithm>
+
+#include "ui/form_painter.h"
+
+namespace arvan {
+
+DesignPlacement DesignPlacement::forWindow(QSizeF size) {
+  const QRectF design = toQRectF(kDesignArea);
+  const double scale =
+      std::max(1e-6, std::min(size.width() / design.width(), size.height() / design.height()));
+  return {scale, QPointF((size.width() - design.width() * scale) / 2,
+                         (size.height() - design.height() * scale) / 2)};
+}
+
+QRect DesignPlacement::toPixelRect(const QRectF& twips) const {
+  const QRectF r(toPixels(twips.topLeft()), toPixels(twips.bottomRight()));
+  return r.toAlignedRect().adjusted(-2, -2, 2, 2);
+}
+
+void DesignPlacement::setUp(QPainter& painter) const {
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  painter.translate(origin);
+  painter.scale(scale, scale);
+}
+
+}  // namespace arvan

@@ -1,0 +1,28 @@
+#pragma once
+
+// Where the form's design lands in a window of a given size: scaled to fit,
+// its aspect kept, and centred. Painters draw in twips through it.
+
+#include <QPointF>
+#include <QRect>
+#include <QRectF>
+#include <QSizeF>
+
+class QPainter;
+
+namespace arvan {
+
+struct DesignPlacement {
+  double scale = 1.0;  // pixels per twip
+  QPointF origin;      // where the design's top left corner lies, in pixels
+
+  [[nodiscard]] static DesignPlacement forWindow(QSizeF size);
+
+  [[nodiscard]] QPointF toPixels(QPointF twips) const { return origin + twips * scale; }
+  // The pixels a drawing of `twips` may touch, its antialiased edge included.
+  [[nodiscard]] QRect toPixelRect(const QRectF& twips) const;
+  // Makes `painter` draw in twips, antialiased.
+  void setUp(QPainter& painter) const;
+};
+
+}  // namespace arvan
