@@ -9,6 +9,7 @@
 
 #include "app/form.h"
 #include "ui/display_font.h"
+#include "ui/window_icon.h"
 
 namespace arvan {
 namespace {
@@ -28,6 +29,16 @@ TEST(Pictures, EveryImageOfTheWindowHasItsDrawing) {
   }
   EXPECT_EQ(images.size(), 23u);  // 12 hands, 7 key symbols, 4 others
   for (const Control* c : images) EXPECT_TRUE(pictures.has(c->picture)) << c->name;
+}
+
+TEST(Pictures, TheWindowIconIsDrawnAtEverySizeXAsksFor) {
+  const QIcon icon = windowIcon();
+  for (const int size : {16, 32, 48, 64}) {
+    const QImage image = icon.pixmap(QSize(size, size)).toImage();
+    ASSERT_EQ(image.size(), QSize(size, size)) << size;
+    EXPECT_GT(qAlpha(image.pixel(size / 2, size / 2)), 0) << size;
+  }
+  EXPECT_EQ(icon.availableSizes().size(), 4);
 }
 
 TEST(Pictures, MarkingAFingerTurnsExactlyThatFingerRed) {
