@@ -40,6 +40,19 @@ void setColours(QWidget* widget, const Control& c, QPalette::ColorRole back,
   widget->setAutoFillBackground(true);
 }
 
+bool hasWidget(const Control& c) {
+  switch (c.kind) {
+    case ControlKind::TextBox:
+    case ControlKind::Frame:
+    case ControlKind::OptionButton:
+    case ControlKind::CommandButton:
+    case ControlKind::ProgressBar:
+      return true;
+    default:
+      return false;
+  }
+}
+
 QWidget* makeWidget(const Control& c, QWidget* parent) {
   switch (c.kind) {
     case ControlKind::TextBox: {
@@ -126,19 +139,39 @@ void showSelection(QPlainTextEdit* box, const Control& c) {
 }  // namespace
 
 ChildControls::ChildControls(const Form& form, QWidget* window, ClickHandler onClick)
-    : form_(form) {
+    : form_(form), window_(window), onClick_(std::move(onClick)) {
   for (const Control* c : form.controlsInDrawingOrder()) {
-    QWidget* parent = window;
-    if (const Control* frame = form.frameOf(*c)) parent = widgetOf(*frame);
-    QWidget* widget = makeWidget(*c, parent);
-    if (widget == nullptr) continue;
-    widget->setFocusPolicy(Qt::NoFocus);
-    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-      QObject::connect(button, &QAbstractButton::clicked, button, [onClick, c] { onClick(*c); });
-    }
-    children_.push_back({c, widget, {}});
+    if (hasWidget(*c)) children_.push_back({c, nullptr, {}});
   }
   for (Child& child : children_) syncChild(child, true);
+}
+
+ChildControls::Child* ChildControls::childOf(const Control& control) {
+  for (Child& child : children_) {
+    if (child.control == &control) return &child;
+  }
+  return nullptr;
+}
+
+void ChildControls::makeWidgetOf(Child& child) {
+  const Control* c = child.control;
+  QWidget* parent = window_;
+  if (const Control* frame = form_.frameOf(*c)) {
+    if (Child* frameChild = childOf(*frame)) {
+      if (frameChild->widget == nullptr) {
+        makeWidgetOf(*frameChild);
+        syncChild(*frameChild, true);
+      }
+      parent = frameChild->widget;
+    }
+  }
+  child.widget = makeWidget(*c, parent);
+  child.widget->setFocusPolicy(Qt::NoFocus);
+  if (auto* button = qobject_cast<QAbstractButton*>(child.widget)) {
+    QObject::connect(button, &QAbstractButton::clicked, button,
+                     [onClick = onClick_, c] { onClick(*c); });
+  }
+  if (scale_ > 0) place(child);
 }
 
 QWidget* ChildControls::widgetOf(const Control& control) const {
@@ -151,37 +184,43 @@ QWidget* ChildControls::widgetOf(const Control& control) const {
 bool ChildControls::isChildControl(const QWidget* widget) const {
   for (; widget != nullptr; widget = widget->parentWidget()) {
     for (const Child& child : children_) {
-      if (child.widget == widget) return true;
+      if (child.widget != nullptr && child.widget == widget) return true;
     }
   }
   return false;
 }
 
 void ChildControls::layout(double scale, QPointF origin) {
+  scale_ = scale;
+  origin_ = origin;
   for (Child& child : children_) {
-    const Control& c = *child.control;
-    const bool inFrame = form_.frameOf(c) != nullptr;
-    const QPointF topLeft = inFrame ? QPointF(c.rect.left * scale, c.rect.top * scale)
-                                    : origin + QPointF(c.rect.left * scale, c.rect.top * scale);
-    const QPoint corner(static_cast<int>(std::lround(topLeft.x())),
-                        static_cast<int>(std::lround(topLeft.y())));
-    const QPoint farCorner(static_cast<int>(std::lround(topLeft.x() + c.rect.width * scale)),
-                           static_cast<int>(std::lround(topLeft.y() + c.rect.height * scale)));
-    child.widget->setGeometry(QRect(corner, farCorner - QPoint(1, 1)));
+    if (child.widget != nullptr) place(child);
+  }
+}
 
-    QFont font(c.font.systemDefault ? QFontDatabase::systemFont(QFontDatabase::GeneralFont).family()
-                                    : displayFamily());
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(c.font.points * 20 * scale))));
-    font.setBold(c.font.bold);
-    child.widget->setFont(font);
+void ChildControls::place(Child& child) {
+  const Control& c = *child.control;
+  const bool inFrame = form_.frameOf(c) != nullptr;
+  const QPointF topLeft = inFrame ? QPointF(c.rect.left * scale_, c.rect.top * scale_)
+                                  : origin_ + QPointF(c.rect.left * scale_, c.rect.top * scale_);
+  const QPoint corner(static_cast<int>(std::lround(topLeft.x())),
+                      static_cast<int>(std::lround(topLeft.y())));
+  const QPoint farCorner(static_cast<int>(std::lround(topLeft.x() + c.rect.width * scale_)),
+                         static_cast<int>(std::lround(topLeft.y() + c.rect.height * scale_)));
+  child.widget->setGeometry(QRect(corner, farCorner - QPoint(1, 1)));
 
-    // Lines split off at the old width no longer break where the text would.
-    auto* box = qobject_cast<QPlainTextEdit*>(child.widget);
-    if (box != nullptr && child.shown.linesSplit) {
-      showText(box, c.caption, true);
-      showSelection(box, c);
-      child.shown.linesSplit = false;
-    }
+  QFont font(c.font.systemDefault ? QFontDatabase::systemFont(QFontDatabase::GeneralFont).family()
+                                  : displayFamily());
+  font.setPixelSize(std::max(1, static_cast<int>(std::lround(c.font.points * 20 * scale_))));
+  font.setBold(c.font.bold);
+  child.widget->setFont(font);
+
+  // Lines split off at the old width no longer break where the text would.
+  auto* box = qobject_cast<QPlainTextEdit*>(child.widget);
+  if (box != nullptr && child.shown.linesSplit) {
+    showText(box, c.caption, true);
+    showSelection(box, c);
+    child.shown.linesSplit = false;
   }
 }
 
@@ -191,6 +230,11 @@ void ChildControls::sync() {
 
 void ChildControls::syncChild(Child& child, bool force) {
   const Control& now = *child.control;
+  if (child.widget == nullptr) {
+    if (!now.visible) return;  // made when first shown
+    makeWidgetOf(child);
+    force = true;
+  }
   Shown& was = child.shown;
   QWidget* widget = child.widget;
   if (force || now.visible != was.visible) widget->setVisible(now.visible);

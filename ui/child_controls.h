@@ -3,7 +3,9 @@
 // The form's child controls as real Qt widgets: text boxes, frames with
 // their option buttons, command buttons and the progress bar. They never take
 // the keyboard focus, are placed and sized with the window's scale, and are
-// brought in line with the form after every event.
+// brought in line with the form after every event. A widget is made when its
+// control is first shown: the text boxes, hidden at first, cost the window's
+// opening nothing.
 
 #include <QPointF>
 #include <QWidget>
@@ -27,6 +29,7 @@ class ChildControls {
   void layout(double scale, QPointF origin);
   void sync();
 
+  // The control's widget; nullptr until the control has first been shown.
   [[nodiscard]] QWidget* widgetOf(const Control& control) const;
   [[nodiscard]] bool isChildControl(const QWidget* widget) const;
 
@@ -44,14 +47,21 @@ class ChildControls {
   };
   struct Child {
     const Control* control;
-    QWidget* widget;
+    QWidget* widget = nullptr;
     Shown shown;
   };
 
+  void makeWidgetOf(Child& child);
+  void place(Child& child);
   void syncChild(Child& child, bool force);
+  Child* childOf(const Control& control);
 
   const Form& form_;
+  QWidget* window_;
+  ClickHandler onClick_;
   std::vector<Child> children_;
+  double scale_ = 0;  // 0 until the first layout
+  QPointF origin_;
 };
 
 }  // namespace arvan

@@ -151,5 +151,23 @@ TEST_F(FormWindowTest, WordTypingThroughTheMenuMovesTheHighlightAlongTheFirstWor
   EXPECT_EQ(window.form().missCount, 0);
 }
 
+TEST_F(FormWindowTest, ATextBoxFirstShownAfterAResizeTakesTheWindowsScale) {
+  window.resize(1920, 1080);
+  EXPECT_EQ(window.childControls().widgetOf(window.form().Text1), nullptr);  // not yet shown
+  clickAt(window.form().lblMenu1.rect);
+  clickAt(window.form().lblSubMenu1.rect);
+  auto* text = qobject_cast<QPlainTextEdit*>(window.childControls().widgetOf(window.form().Text1));
+  ASSERT_NE(text, nullptr);
+  EXPECT_TRUE(text->isVisible());
+  const Rect& r = window.form().Text1.rect;
+  const QPointF topLeft = window.toPixels(QPointF(r.left, r.top));
+  EXPECT_NEAR(text->x(), topLeft.x(), 1);
+  EXPECT_NEAR(text->y(), topLeft.y(), 1);
+  EXPECT_NEAR(text->width(), r.width * window.scale(), 2);
+  EXPECT_EQ(text->font().pixelSize(),
+            std::lround(window.form().Text1.font.points * 20 * window.scale()));
+  EXPECT_TRUE(text->toPlainText().startsWith(QStringLiteral("хурдан")));
+}
+
 }  // namespace
 }  // namespace arvan
