@@ -1,16 +1,19 @@
 #include <QApplication>
-#include <QIcon>
 #include <QScreen>
 
+#include "ui/display_font.h"
 #include "ui/form_window.h"
 #include "ui/key_event_codes.h"
+#include "ui/window_icon.h"
 
 int main(int argc, char* argv[]) {
+  std::thread fontConfiguration = arvan::readFontConfigurationAhead();
   QApplication app(argc, argv);
+  fontConfiguration.join();
   QApplication::setApplicationName(QStringLiteral("arvan"));
   QApplication::setApplicationDisplayName(QStringLiteral("Arvan"));
   QApplication::setDesktopFileName(QStringLiteral("arvan"));
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/key-press.svg")));
+  QApplication::setWindowIcon(arvan::windowIcon());
   QApplication::setStyle(QStringLiteral("Fusion"));
   arvan::ShortcutBlocker shortcutBlocker;
   app.installEventFilter(&shortcutBlocker);
