@@ -29,6 +29,14 @@ DesktopBell::~DesktopBell() {
   worker_.join();
 }
 
+void DesktopBell::open() {
+  {
+    std::lock_guard lock(mutex_);
+    opened_ = true;
+  }
+  wake_.notify_one();
+}
+
 void DesktopBell::ring() {
   {
     std::lock_guard lock(mutex_);
@@ -38,6 +46,11 @@ void DesktopBell::ring() {
 }
 
 void DesktopBell::run() {
+  {
+    std::unique_lock lock(mutex_);
+    wake_.wait(lock, [this] { return opened_ || stopping_; });
+    if (stopping_) return;
+  }
   // The sound theme's bell file is looked up here, not by libcanberra: its own
   // lookup of an event keeps a cache file under ~/.cache, and the tutor writes
   // no files. With the event id on the context and a file on each sound,

@@ -107,6 +107,11 @@ void FormWindow::paintEvent(QPaintEvent* event) {
   QList<QRectF> areas;
   for (const QRect& r : event->region()) areas.append(toTwips.mapRect(QRectF(r)));
   painter_.paint(painter, areas);
+
+  if (!drawnOnce_) {
+    drawnOnce_ = true;
+    if (ownPlatform_) QTimer::singleShot(0, this, [this] { ownPlatform_->openSound(); });
+  }
 }
 
 void FormWindow::keyPressEvent(QKeyEvent* event) {

@@ -67,6 +67,7 @@ class FormWindow : public QWidget {
   StaticLayer staticLayer_;
   QTimer timer_;
   DesignPlacement placement_;
+  bool drawnOnce_ = false;
   const Control* pressed_ = nullptr;
   bool pressedBackground_ = false;
 };

@@ -15,6 +15,9 @@ class QtPlatform : public Platform {
  public:
   explicit QtPlatform(std::function<void()> closeWindow);
 
+  // Beeps sound from when the window has drawn its first frame on.
+  void openSound() { bell_.open(); }
+
   void beep() override;
   LocalDateTime localDateTime() override;
   std::chrono::nanoseconds monotonicNow() override;
