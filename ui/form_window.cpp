@@ -28,7 +28,7 @@ FormWindow::FormWindow(Platform* platform, QWidget* parent, QSize openingSize)
 
   formHit_.load();
   if (openingSize.isValid()) {
-    openingFrame_ = drawOpeningFrame(formHit_.form(), openingSize, devicePixelRatioF());
+    openingFrame_.emplace(formHit_.form(), painter_, openingSize, devicePixelRatioF());
   }
 
   children_ = std::make_unique<ChildControls>(formHit_.form(), this, [this](const Control& c) {
@@ -73,8 +73,9 @@ void FormWindow::resizeEvent(QResizeEvent*) {
 }
 
 void FormWindow::bringStaticLayerUpToDate() {
-  if (openingFrame_.valid()) {
-    OpeningFrame opening = openingFrame_.get();
+  if (openingFrame_) {
+    OpeningFrame::Drawn opening = openingFrame_->take();
+    openingFrame_.reset();
     pictures_.adopt(std::move(opening.pictures));
     staticLayer_ = std::move(opening.staticLayer);
   }

@@ -7,8 +7,8 @@
 
 #include <QTimer>
 #include <QWidget>
-#include <future>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "app/main_window.h"
@@ -63,7 +63,7 @@ class FormWindow : public QWidget {
   FormPainter painter_;
   std::unique_ptr<ChildControls> children_;
   std::vector<Control> painted_;  // the changing controls as last painted
-  std::future<OpeningFrame> openingFrame_;
+  std::optional<OpeningFrame> openingFrame_;
   StaticLayer staticLayer_;
   QTimer timer_;
   DesignPlacement placement_;

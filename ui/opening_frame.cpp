@@ -1,17 +1,17 @@
 #include "ui/opening_frame.h"
 
 #include <QTransform>
+#include <iterator>
 #include <utility>
-
-#include "ui/form_painter.h"
 
 namespace arvan {
 namespace {
 
-std::vector<Pictures::Request> shownPictures(const Form& form, double scale, qreal ratio) {
+std::vector<Pictures::Request> shownPictures(const std::vector<const Control*>& controls,
+                                             double scale, qreal ratio) {
   std::vector<Pictures::Request> requests;
   const QTransform toDevice = QTransform::fromScale(scale, scale);
-  for (const Control* c : form.controlsInDrawingOrder()) {
+  for (const Control* c : controls) {
     if (c->kind != ControlKind::Image || !c->visible) continue;
     requests.push_back(
         {std::string(c->picture), Pictures::deviceSize(toQRectF(c->rect), toDevice, ratio)});
@@ -21,20 +21,31 @@ std::vector<Pictures::Request> shownPictures(const Form& form, double scale, qre
 
 }  // namespace
 
-std::future<OpeningFrame> drawOpeningFrame(const Form& form, QSize windowSize, qreal ratio) {
+OpeningFrame::OpeningFrame(const Form& form, const FormPainter& painter, QSize windowSize,
+                           qreal ratio) {
   const DesignPlacement placement = DesignPlacement::forWindow(windowSize);
-  // The pictures are picked here, so that the drawing thread reads no
-  // control that can change.
-  std::vector<Pictures::Request> requests = shownPictures(form, placement.scale, ratio);
-  return std::async(
-      std::launch::async, [&form, placement, windowSize, ratio, requests = std::move(requests)] {
-        Pictures pictures;
-        pictures.render(requests);
-        FormPainter painter(form, pictures);
-        OpeningFrame frame{StaticLayer::paint(painter, placement, windowSize, ratio), {}};
-        frame.pictures = pictures.takeRendered();
-        return frame;
-      });
+  staticLayer_ = std::async(std::launch::async, [&form, placement, windowSize, ratio] {
+    Pictures pictures;
+    FormPainter painter(form, pictures);
+    Drawn drawn{StaticLayer::paint(painter, placement, windowSize, ratio), {}};
+    drawn.pictures = pictures.takeRendered();
+    return drawn;
+  });
+  pictures_ =
+      std::async(std::launch::async,
+                 [requests = shownPictures(painter.changingControls(), placement.scale, ratio)] {
+                   Pictures pictures;
+                   pictures.render(requests);
+                   return pictures.takeRendered();
+                 });
+}
+
+OpeningFrame::Drawn OpeningFrame::take() {
+  Drawn drawn = staticLayer_.get();
+  std::vector<Pictures::Rendered> pictures = pictures_.get();
+  drawn.pictures.insert(drawn.pictures.end(), std::make_move_iterator(pictures.begin()),
+                        std::make_move_iterator(pictures.end()));
+  return drawn;
 }
 
 }  // namespace arvan
