@@ -4,6 +4,8 @@
 #include <iterator>
 #include <utility>
 
+#include "ui/display_font.h"
+
 namespace arvan {
 namespace {
 
@@ -23,6 +25,10 @@ std::vector<Pictures::Request> shownPictures(const std::vector<const Control*>& 
 
 OpeningFrame::OpeningFrame(const Form& form, const FormPainter& painter, QSize windowSize,
                            qreal ratio) {
+  // The display face is chosen here, before the threads start: they, and
+  // the window's own thread after them, would otherwise wait while the first
+  // of them chooses it.
+  (void)displayFamily();
   const DesignPlacement placement = DesignPlacement::forWindow(windowSize);
   staticLayer_ = std::async(std::launch::async, [&form, placement, windowSize, ratio] {
     Pictures pictures;
