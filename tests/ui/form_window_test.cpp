@@ -8,53 +8,15 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
-#include "fake_platform.h"
+#include "shown_window.h"
 
 namespace arvan {
 namespace {
 
-QPointF centre(const Rect& r) { return {r.left + r.width / 2.0, r.top + r.height / 2.0}; }
-
-class FormWindowTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    window.resize(1000, 689);
-    window.show();
-    QApplication::setActiveWindow(&window);
-    window.setFocus();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-  }
-
-  // The colour of a shape near its lower-left corner, clear of any caption.
-  QRgb pixelAt(const Rect& twips) {
-    const QImage image = window.grab().toImage();
-    const QPointF corner(twips.left + 60, twips.top + twips.height - 60);
-    const QPointF at = window.toPixels(corner) * image.devicePixelRatio();
-    return image.pixel(at.toPoint()) & 0xFFFFFF;
-  }
-
-  void clickAt(const Rect& twips) {
-    QTest::mouseClick(&window, Qt::LeftButton, {}, window.toPixels(centre(twips)).toPoint());
-  }
-
-  // A physical key, as X11 numbers it, pressed and released on the focused widget.
-  void pressKey(quint32 scanCode, bool release = true) {
-    QWidget* target = QApplication::focusWidget();
-    ASSERT_NE(target, nullptr);
-    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, scanCode, 0, 0);
-    QApplication::sendEvent(target, &press);
-    if (!release) return;
-    QKeyEvent up(QEvent::KeyRelease, 0, Qt::NoModifier, scanCode, 0, 0);
-    QApplication::sendEvent(target, &up);
-  }
-
-  testing::FakePlatform platform;
-  FormWindow window{&platform};
-};
-
-constexpr QRgb kLightGreyPixel = 0xC0C0C0;
-constexpr QRgb kGreenPixel = 0x00FF00;
-constexpr QRgb kBluePixel = 0x0000FF;
+using testing::kBluePixel;
+using testing::kGreenPixel;
+using testing::kLightGreyPixel;
+using FormWindowTest = testing::ShownWindow;
 
 TEST_F(FormWindowTest, PaintsTheKeyFacesWhereTheScalePutsThemAtAnySize) {
   for (const QSize size : {QSize(1000, 689), QSize(1920, 1080), QSize(640, 900)}) {

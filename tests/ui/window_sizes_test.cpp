@@ -1,44 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QKeyEvent>
-#include <QTest>
+#include <QImage>
 
-#include "fake_platform.h"
-#include "ui/form_window.h"
+#include "shown_window.h"
 
 namespace arvan {
 namespace {
 
-constexpr QRgb kGreenPixel = 0x00FF00;
-constexpr QRgb kBluePixel = 0x0000FF;
-
-class WindowSizes : public ::testing::Test {
- protected:
-  void SetUp() override {
-    window.resize(1000, 689);
-    window.show();
-    QApplication::setActiveWindow(&window);
-    window.setFocus();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-  }
-
-  void clickAt(const Rect& r) {
-    const QPointF centre(r.left + r.width / 2.0, r.top + r.height / 2.0);
-    QTest::mouseClick(&window, Qt::LeftButton, {}, window.toPixels(centre).toPoint());
-  }
-
-  // A physical key, as X11 numbers it, pressed and released.
-  void pressKey(quint32 scanCode) {
-    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, scanCode, 0, 0);
-    QApplication::sendEvent(&window, &press);
-    QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, scanCode, 0, 0);
-    QApplication::sendEvent(&window, &release);
-  }
-
-  testing::FakePlatform platform;
-  FormWindow window{&platform};
-};
+using testing::kBluePixel;
+using testing::kGreenPixel;
+using WindowSizes = testing::ShownWindow;
 
 // From a single pixel to an 8K screen and back, with a drill running: every
 // size paints, and wherever a key is big enough to see, the lit key shows
