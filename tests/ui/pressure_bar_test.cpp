@@ -1,0 +1,66 @@
+#include "ui/pressure_bar.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QProgressBar>
+#include <QScreen>
+#include <QTest>
+#include <QVBoxLayout>
+
+namespace arvan {
+namespace {
+
+class PressureBarTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    window.resize(420, 60);
+    bar.setGeometry(10, 10, 400, 24);
+    reference.setGeometry(10, 10, 400, 24);
+    reference.setTextVisible(false);
+    reference.setRange(0, 100);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  }
+
+  // The bar as the window shows it now, after only the repaints its values
+  // asked for.
+  QImage shown() {
+    QApplication::processEvents();
+    return window.screen()
+        ->grabWindow(window.winId(), bar.x(), bar.y(), bar.width(), bar.height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+  }
+
+  // A QProgressBar at that value, drawn whole by the same style.
+  QImage expected(int value) {
+    reference.setValue(value);
+    return reference.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  }
+
+  QWidget window;
+  PressureBar bar{&window};
+  QProgressBar reference;
+};
+
+TEST_F(PressureBarTest, LooksLikeAProgressBarAfterEveryStepUpAndDown) {
+  for (const int value : {0, 1, 5, 6, 50, 96, 100, 95, 40, 0, 73, 74, 75, 20}) {
+    SCOPED_TRACE(value);
+    bar.setValue(value);
+    EXPECT_EQ(bar.value(), value);
+    EXPECT_EQ(shown(), expected(value));
+  }
+}
+
+TEST_F(PressureBarTest, KeepsItsValueWithinZeroToOneHundred) {
+  bar.setValue(250);
+  EXPECT_EQ(bar.value(), 100);
+  EXPECT_EQ(shown(), expected(100));
+  bar.setValue(-7);
+  EXPECT_EQ(bar.value(), 0);
+  EXPECT_EQ(shown(), expected(0));
+}
+
+}  // namespace
+}  // namespace arvan
