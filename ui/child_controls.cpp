@@ -184,7 +184,7 @@ QWidget* ChildControls::widgetOf(const Control& control) const {
 bool ChildControls::isChildControl(const QWidget* widget) const {
   for (; widget != nullptr; widget = widget->parentWidget()) {
     for (const Child& child : children_) {
-      if (child.widget != nullptr && child.widget == widget) return true;
+      if (child.widget == widget) return true;
     }
   }
   return false;

@@ -27,7 +27,7 @@ class FormWindow : public QWidget {
   // `platform` may be given by tests; by default the window uses the real one.
   explicit FormWindow(Platform* platform = nullptr, QWidget* parent = nullptr);
   // The program's window, about to open at `openingSize`: the slow part of
-  // its first frame is drawn for that size on a thread of its own while the
+  // its first frame is drawn for that size on threads of their own while the
   // window makes its child controls.
   explicit FormWindow(QSize openingSize);
   ~FormWindow() override;

@@ -44,7 +44,7 @@ class Pictures {
   };
   void render(const std::vector<Request>& requests);
 
-  // Rendered pictures, handed from one Pictures to another: from the thread
+  // Rendered pictures, handed from one Pictures to another: from the threads
   // that drew the window's first frame to the window's own.
   struct Rendered {
     std::string picture;
