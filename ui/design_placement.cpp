@@ -1,6 +1,5 @@
 #include "ui/design_placement.h"
 
-#include <QPainter>
 #include <algorithm>
 
 #include "ui/form_painter.h"
@@ -21,8 +20,7 @@ QRect DesignPlacement::toPixelRect(const QRectF& twips) const {
 }
 
 void DesignPlacement::setUp(QPainter& painter) const {
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setRenderHint(QPainter::TextAntialiasing);
+  painter.setRenderHints(kRenderHints);
   painter.translate(origin);
   painter.scale(scale, scale);
 }

@@ -3,12 +3,11 @@
 // Where the form's design lands in a window of a given size: scaled to fit,
 // its aspect kept, and centred. Painters draw in twips through it.
 
+#include <QPainter>
 #include <QPointF>
 #include <QRect>
 #include <QRectF>
 #include <QSizeF>
-
-class QPainter;
 
 namespace arvan {
 
@@ -21,8 +20,10 @@ struct DesignPlacement {
   [[nodiscard]] QPointF toPixels(QPointF twips) const { return origin + twips * scale; }
   // The pixels a drawing of `twips` may touch, its antialiased edge included.
   [[nodiscard]] QRect toPixelRect(const QRectF& twips) const;
-  // Makes `painter` draw in twips, antialiased.
+  // Makes `painter` draw in twips, with these render hints.
   void setUp(QPainter& painter) const;
+  static constexpr QPainter::RenderHints kRenderHints =
+      QPainter::Antialiasing | QPainter::TextAntialiasing;
 };
 
 }  // namespace arvan

@@ -1,14 +1,38 @@
 #include "ui/desktop_bell.h"
 
 #include <canberra.h>
+#include <dlfcn.h>
 
 #include <QApplication>
 #include <QFile>
 #include <QMetaObject>
 #include <QStandardPaths>
+#include <type_traits>
 
 namespace arvan {
 namespace {
+
+// libcanberra, loaded when the bell opens: linked to the program, it and
+// the libraries it needs would be loaded at every start, before the window's
+// first frame. It stays loaded for the program's life.
+struct Canberra {
+  decltype(&ca_context_create) create = nullptr;
+  decltype(&ca_context_change_props) changeProps = nullptr;
+  decltype(&ca_context_play) play = nullptr;
+  decltype(&ca_context_destroy) destroy = nullptr;
+
+  // Whether the library and each of its functions were found.
+  bool load() {
+    void* library = dlopen("libcanberra.so.0", RTLD_NOW | RTLD_LOCAL);
+    if (library == nullptr) return false;
+    const auto find = [library](auto& function, const char* name) {
+      function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(dlsym(library, name));
+      return function != nullptr;
+    };
+    return find(create, "ca_context_create") && find(changeProps, "ca_context_change_props") &&
+           find(play, "ca_context_play") && find(destroy, "ca_context_destroy");
+  }
+};
 
 void qtBeep() {
   if (QCoreApplication::instance() == nullptr) return;
@@ -57,10 +81,11 @@ void DesktopBell::run() {
   // libcanberra plays that file.
   const QByteArray bellFile = QFile::encodeName(QStandardPaths::locate(
       QStandardPaths::GenericDataLocation, QStringLiteral("sounds/freedesktop/stereo/bell.oga")));
+  Canberra canberra;
   ca_context* context = nullptr;
   bool canberraWorks =
-      !bellFile.isEmpty() && ca_context_create(&context) == CA_SUCCESS &&
-      ca_context_change_props(context, CA_PROP_EVENT_ID, "bell", nullptr) == CA_SUCCESS;
+      !bellFile.isEmpty() && canberra.load() && canberra.create(&context) == CA_SUCCESS &&
+      canberra.changeProps(context, CA_PROP_EVENT_ID, "bell", nullptr) == CA_SUCCESS;
   for (;;) {
     {
       std::unique_lock lock(mutex_);
@@ -70,12 +95,12 @@ void DesktopBell::run() {
     }
     if (canberraWorks) {
       canberraWorks =
-          ca_context_play(context, 0, CA_PROP_MEDIA_FILENAME, bellFile.constData(),
-                          CA_PROP_EVENT_DESCRIPTION, "Wrong key", nullptr) == CA_SUCCESS;
+          canberra.play(context, 0, CA_PROP_MEDIA_FILENAME, bellFile.constData(),
+                        CA_PROP_EVENT_DESCRIPTION, "Wrong key", nullptr) == CA_SUCCESS;
     }
     if (!canberraWorks) qtBeep();
   }
-  if (context != nullptr) ca_context_destroy(context);
+  if (context != nullptr) canberra.destroy(context);
 }
 
 }  // namespace arvan

@@ -26,6 +26,27 @@ bool isWindowless(const Control& control) {
 
 QRectF toQRectF(const Rect& r) { return QRectF(r.left, r.top, r.width, r.height); }
 
+void paintShape(QPainter& painter, const Control& c, const QPalette& palette) {
+  const double penWidth = c.borderWidth * kTwipsPerPixel;
+  QRectF r = toQRectF(c.rect);
+  // Solid borders straddle the edge; inside-solid ones keep within it.
+  const double inset = c.borderStyle == kBorderInsideSolid ? penWidth / 2 : 0;
+  r.adjust(inset, inset, -inset, -inset);
+  painter.setPen(QPen(toQColor(c.borderColour, palette), penWidth));
+  painter.setBrush(c.opaque ? QBrush(toQColor(c.backColour, palette)) : QBrush(Qt::NoBrush));
+  switch (c.form) {
+    case ShapeForm::Rectangle:
+      painter.drawRect(r);
+      break;
+    case ShapeForm::RoundedRectangle:
+      painter.drawRoundedRect(r, cornerRadius(r), cornerRadius(r));
+      break;
+    case ShapeForm::Oval:
+      painter.drawEllipse(r);
+      break;
+  }
+}
+
 FormPainter::FormPainter(const Form& form, Pictures& pictures) : pictures_(pictures) {
   std::vector<const Control*> keyboardBody{&form.Shape4, &form.Shape3};
   for (const DecorativeKey& key : form.decorativeKeys) {
@@ -75,8 +96,17 @@ QRectF FormPainter::staticArea() const {
   return area;
 }
 
+void FormPainter::paintStatic(QPainter& painter, const QList<QRectF>& areas) {
+  paintMeeting(static_, painter, areas);
+}
+
 void FormPainter::paint(QPainter& painter, const QList<QRectF>& areas) {
-  for (const Control* c : changing_) {
+  paintMeeting(changing_, painter, areas);
+}
+
+void FormPainter::paintMeeting(const std::vector<const Control*>& controls, QPainter& painter,
+                               const QList<QRectF>& areas) {
+  for (const Control* c : controls) {
     if (!c->visible) continue;
     const QRectF drawn = drawnRect(*c);
     for (const QRectF& area : areas) {
@@ -91,7 +121,7 @@ void FormPainter::paint(QPainter& painter, const QList<QRectF>& areas) {
 void FormPainter::paintControl(QPainter& painter, const Control& c) const {
   switch (c.kind) {
     case ControlKind::Shape:
-      sprites_.draw(painter, c, drawnRect(c), [this, &c](QPainter& p) { paintShape(p, c); });
+      sprites_.draw(painter, c, drawnRect(c), [this, &c](QPainter& p) { paintShape(p, c, palette_); });
       break;
     case ControlKind::Label:
       paintLabel(painter, c);
@@ -100,27 +130,6 @@ void FormPainter::paintControl(QPainter& painter, const Control& c) const {
       pictures_.draw(painter, c.picture, toQRectF(c.rect));
       break;
     default:
-      break;
-  }
-}
-
-void FormPainter::paintShape(QPainter& painter, const Control& c) const {
-  const double penWidth = c.borderWidth * kTwipsPerPixel;
-  QRectF r = toQRectF(c.rect);
-  // Solid borders straddle the edge; inside-solid ones keep within it.
-  const double inset = c.borderStyle == kBorderInsideSolid ? penWidth / 2 : 0;
-  r.adjust(inset, inset, -inset, -inset);
-  painter.setPen(QPen(toQColor(c.borderColour, palette_), penWidth));
-  painter.setBrush(c.opaque ? QBrush(toQColor(c.backColour, palette_)) : QBrush(Qt::NoBrush));
-  switch (c.form) {
-    case ShapeForm::Rectangle:
-      painter.drawRect(r);
-      break;
-    case ShapeForm::RoundedRectangle:
-      painter.drawRoundedRect(r, cornerRadius(r), cornerRadius(r));
-      break;
-    case ShapeForm::Oval:
-      painter.drawEllipse(r);
       break;
   }
 }

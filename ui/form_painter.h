@@ -27,6 +27,9 @@ class FormPainter {
   void paintStaticLayer(QPainter& painter);
   // Where the static layer draws, in twips.
   [[nodiscard]] QRectF staticArea() const;
+  // Paints the static controls that meet one of `areas` (twips), for a frame
+  // painted before its layer is there.
+  void paintStatic(QPainter& painter, const QList<QRectF>& areas);
   // Paints every other windowless control that meets one of `areas` (twips).
   void paint(QPainter& painter, const QList<QRectF>& areas);
   // Where a windowless control draws, in twips: a label sized to its caption
@@ -35,11 +38,17 @@ class FormPainter {
   // The topmost visible label or image at a point, or nullptr.
   [[nodiscard]] const Control* labelOrImageAt(QPointF twips) const;
 
-  // The windowless controls that can change, in drawing order.
+  // The windowless controls that can change, and those that cannot, in
+  // drawing order.
   [[nodiscard]] const std::vector<const Control*>& changingControls() const { return changing_; }
+  [[nodiscard]] const std::vector<const Control*>& staticControls() const { return static_; }
+
+  // Takes in shape sprites rendered ahead, see OpeningFrame.
+  void adoptSprites(ShapeSprites&& sprites) { sprites_.adopt(std::move(sprites)); }
 
  private:
-  void paintShape(QPainter& painter, const Control& c) const;
+  void paintMeeting(const std::vector<const Control*>& controls, QPainter& painter,
+                    const QList<QRectF>& areas);
   void paintLabel(QPainter& painter, const Control& c) const;
   void paintControl(QPainter& painter, const Control& c) const;
 
@@ -53,6 +62,8 @@ class FormPainter {
 };
 
 [[nodiscard]] bool isWindowless(const Control& control);
+// Draws a shape control, in twips; `palette` gives its system colours.
+void paintShape(QPainter& painter, const Control& control, const QPalette& palette);
 [[nodiscard]] QRectF toQRectF(const Rect& r);
 
 }  // namespace arvan

@@ -8,6 +8,14 @@
 #include "ui/key_event_codes.h"
 
 namespace arvan {
+namespace {
+
+// The sound system and the static layer's thread wait this long after the
+// first frame: started at once, they would take the processor from the X
+// server while it puts that frame on the screen.
+constexpr std::chrono::milliseconds kAfterFirstFrame{100};
+
+}  // namespace
 
 FormWindow::FormWindow(Platform* platform, QWidget* parent) : FormWindow(platform, parent, {}) {}
 
@@ -27,9 +35,7 @@ FormWindow::FormWindow(Platform* platform, QWidget* parent, QSize openingSize)
   setPalette(p);
 
   formHit_.load();
-  if (openingSize.isValid()) {
-    openingFrame_.emplace(formHit_.form(), painter_, openingSize, devicePixelRatioF());
-  }
+  if (openingSize.isValid()) openingFrame_.emplace(painter_, openingSize, devicePixelRatioF());
 
   children_ = std::make_unique<ChildControls>(formHit_.form(), this, [this](const Control& c) {
     formHit_.click(c);
@@ -72,25 +78,34 @@ void FormWindow::resizeEvent(QResizeEvent*) {
   children_->layout(placement_.scale, placement_.origin);
 }
 
-void FormWindow::bringStaticLayerUpToDate() {
-  if (openingFrame_) {
-    OpeningFrame::Drawn opening = openingFrame_->take();
-    openingFrame_.reset();
-    pictures_.adopt(std::move(opening.pictures));
-    staticLayer_ = std::move(opening.staticLayer);
-  }
-  const qreal ratio = devicePixelRatioF();
-  if (!staticLayer_.isFor(size(), ratio)) {
-    staticLayer_ = StaticLayer::paint(painter_, placement_, size(), ratio);
+void FormWindow::takeOpeningFrame() {
+  OpeningFrame::Drawn opening = openingFrame_->take();
+  openingFrame_.reset();
+  pictures_.adopt(std::move(opening.pictures));
+  painter_.adoptSprites(std::move(opening.sprites));
+}
+
+void FormWindow::startStaticLayer() {
+  if (hasStaticLayer() || staticLayerJob_.busy()) return;
+  staticLayerJob_.start(size(), devicePixelRatioF(), [this] {
+    QMetaObject::invokeMethod(this, &FormWindow::takeStaticLayer, Qt::QueuedConnection);
+  });
+}
+
+void FormWindow::takeStaticLayer() {
+  StaticLayer layer = staticLayerJob_.take();
+  if (layer.isFor(size(), devicePixelRatioF())) {
+    staticLayer_ = std::move(layer);
+  } else {
+    startStaticLayer();  // the window changed size meanwhile
   }
 }
 
-void FormWindow::paintEvent(QPaintEvent* event) {
-  bringStaticLayerUpToDate();
-  QPainter painter(this);
-  const QRect& layerRect = staticLayer_.rect;
+// The background colour, and the static layer where it is painted.
+void FormWindow::paintBackground(QPainter& painter, const QRegion& region) {
+  const QRect layerRect = hasStaticLayer() ? staticLayer_.rect : QRect();
   const qreal ratio = staticLayer_.ratio;
-  for (const QRect& r : event->region()) {
+  for (const QRect& r : region) {
     const QRect fromLayer = r & layerRect;
     for (const QRect& around : QRegion(r).subtracted(fromLayer)) {
       painter.fillRect(around, toQColor(kBlue));
@@ -100,6 +115,14 @@ void FormWindow::paintEvent(QPaintEvent* event) {
         fromLayer, staticLayer_.image,
         QRectF((fromLayer.topLeft() - layerRect.topLeft()) * ratio, fromLayer.size() * ratio));
   }
+}
+
+void FormWindow::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  const bool layered = hasStaticLayer();
+  paintBackground(painter, event->region());
+  // The opening frame's thread has had the time of the fill above.
+  if (openingFrame_) takeOpeningFrame();
   placement_.setUp(painter);
   // The controls to paint are those that meet a rectangle of the region,
   // not its bounding rectangle: the two hands of the finger guide would
@@ -107,11 +130,21 @@ void FormWindow::paintEvent(QPaintEvent* event) {
   const QTransform toTwips = painter.transform().inverted();
   QList<QRectF> areas;
   for (const QRect& r : event->region()) areas.append(toTwips.mapRect(QRectF(r)));
+  if (!layered) {
+    painter_.paintStatic(painter, areas);
+    // Once this frame is out.
+    if (drawnOnce_) {
+      QMetaObject::invokeMethod(this, &FormWindow::startStaticLayer, Qt::QueuedConnection);
+    }
+  }
   painter_.paint(painter, areas);
 
   if (!drawnOnce_) {
     drawnOnce_ = true;
-    if (ownPlatform_) QTimer::singleShot(0, this, [this] { ownPlatform_->openSound(); });
+    QTimer::singleShot(kAfterFirstFrame, this, [this] {
+      if (ownPlatform_) ownPlatform_->openSound();
+      startStaticLayer();
+    });
   }
 }
 

@@ -19,6 +19,7 @@
 #include "ui/pictures.h"
 #include "ui/qt_platform.h"
 #include "ui/static_layer.h"
+#include "ui/static_layer_job.h"
 
 namespace arvan {
 
@@ -27,8 +28,8 @@ class FormWindow : public QWidget {
   // `platform` may be given by tests; by default the window uses the real one.
   explicit FormWindow(Platform* platform = nullptr, QWidget* parent = nullptr);
   // The program's window, about to open at `openingSize`: the slow part of
-  // its first frame is drawn for that size on threads of their own while the
-  // window makes its child controls.
+  // its first frame is rendered for that size on a thread of its own while
+  // the window makes its child controls.
   explicit FormWindow(QSize openingSize);
   ~FormWindow() override;
 
@@ -39,6 +40,12 @@ class FormWindow : public QWidget {
   [[nodiscard]] double scale() const { return placement_.scale; }
   [[nodiscard]] QPointF origin() const { return placement_.origin; }
   [[nodiscard]] QPointF toPixels(QPointF twips) const { return placement_.toPixels(twips); }
+  // Whether the keyboard's body is painted for the window's size, so that a
+  // frame only copies it. It is painted on another thread after the first
+  // frame at a size.
+  [[nodiscard]] bool hasStaticLayer() const {
+    return staticLayer_.isFor(size(), devicePixelRatioF());
+  }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -55,7 +62,10 @@ class FormWindow : public QWidget {
   // line with the form.
   void refresh();
   [[nodiscard]] const Control* controlAt(QPointF pixels) const;
-  void bringStaticLayerUpToDate();
+  void paintBackground(QPainter& painter, const QRegion& region);
+  void takeOpeningFrame();
+  void startStaticLayer();
+  void takeStaticLayer();
 
   std::unique_ptr<QtPlatform> ownPlatform_;
   FormHit formHit_;
@@ -70,6 +80,8 @@ class FormWindow : public QWidget {
   bool drawnOnce_ = false;
   const Control* pressed_ = nullptr;
   bool pressedBackground_ = false;
+  // Last: its thread reads the form, and must end first.
+  StaticLayerJob staticLayerJob_{formHit_.form()};
 };
 
 }  // namespace arvan

@@ -1,37 +1,34 @@
 #pragma once
 
-// The slow part of the window's first frame, drawn for the size the window
-// opens at while the window makes its child controls: the keyboard's static
-// layer on one thread, and the pictures of the other controls on another.
+// The slow part of the window's first frame, rendered for the size the
+// window opens at on a thread of its own while the window makes its child
+// controls: the pictures and the shape sprites that the frame shows.
 
 #include <QSize>
 #include <future>
 #include <vector>
 
-#include "app/form.h"
 #include "ui/form_painter.h"
 #include "ui/pictures.h"
-#include "ui/static_layer.h"
+#include "ui/shape_sprites.h"
 
 namespace arvan {
 
 class OpeningFrame {
  public:
-  // Starts drawing at once. `form` must outlive the drawing, which reads
-  // only the controls that never change; the pictures to draw are picked
-  // here, from `painter`'s changing controls as they are now.
-  OpeningFrame(const Form& form, const FormPainter& painter, QSize windowSize, qreal ratio);
+  // Starts rendering at once. What to render is picked here, from
+  // `painter`'s controls as they are now; the thread reads nothing else.
+  OpeningFrame(const FormPainter& painter, QSize windowSize, qreal ratio);
 
   struct Drawn {
-    StaticLayer staticLayer;
     std::vector<Pictures::Rendered> pictures;
+    ShapeSprites sprites;
   };
-  // Waits for the drawing to finish.
-  [[nodiscard]] Drawn take();
+  // Waits for the rendering to finish.
+  [[nodiscard]] Drawn take() { return drawn_.get(); }
 
  private:
-  std::future<Drawn> staticLayer_;  // with the pictures it shows
-  std::future<std::vector<Pictures::Rendered>> pictures_;
+  std::future<Drawn> drawn_;
 };
 
 }  // namespace arvan

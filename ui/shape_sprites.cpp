@@ -1,6 +1,5 @@
 #include "ui/shape_sprites.h"
 
-#include <QPainter>
 #include <cmath>
 
 namespace arvan {
@@ -19,21 +18,15 @@ size_t qHash(const ShapeSprites::Look& look, size_t seed) {
                     look.border, look.opaque, look.borderStyle, look.borderWidth);
 }
 
-void ShapeSprites::draw(QPainter& painter, const Control& c, const QRectF& drawn,
-                        const std::function<void(QPainter&)>& paint) {
-  const QTransform& toDevice = painter.transform();
-  const qreal ratio = painter.device()->devicePixelRatioF();
-  const double scale = toDevice.m11() * ratio;
-  const QSize size(static_cast<int>(std::ceil(drawn.width() * scale)) + 2 * kMargin,
-                   static_cast<int>(std::ceil(drawn.height() * scale)) + 2 * kMargin);
-  if (toDevice.type() > QTransform::TxScale ||
-      double(size.width()) * size.height() > kLargestSpritePixels) {
-    paint(painter);
-    return;
-  }
-  if (scale != deviceScale_) {
+const QImage* ShapeSprites::spriteOf(const Control& c, const QRectF& drawn, double deviceScale,
+                                     qreal ratio, QPainter::RenderHints hints,
+                                     const Paint& paint) {
+  const QSize size(static_cast<int>(std::ceil(drawn.width() * deviceScale)) + 2 * kMargin,
+                   static_cast<int>(std::ceil(drawn.height() * deviceScale)) + 2 * kMargin);
+  if (double(size.width()) * size.height() > kLargestSpritePixels) return nullptr;
+  if (deviceScale != deviceScale_) {
     sprites_.clear();
-    deviceScale_ = scale;
+    deviceScale_ = deviceScale;
   }
 
   const Look look{c.form,         c.rect.width, c.rect.height, c.backColour,
@@ -43,21 +36,49 @@ void ShapeSprites::draw(QPainter& painter, const Control& c, const QRectF& drawn
     QImage sprite(size, QImage::Format_ARGB32_Premultiplied);
     sprite.fill(Qt::transparent);
     QPainter p(&sprite);
-    p.setRenderHints(painter.renderHints());
+    p.setRenderHints(hints);
     p.translate(kMargin, kMargin);
-    p.scale(scale, scale);
+    p.scale(deviceScale, deviceScale);
     p.translate(-drawn.topLeft());
     paint(p);
     p.end();
     sprite.setDevicePixelRatio(ratio);
     found = sprites_.insert(look, sprite);
   }
+  return &*found;
+}
 
+void ShapeSprites::render(const Control& c, const QRectF& drawn, double deviceScale, qreal ratio,
+                          QPainter::RenderHints hints, const Paint& paint) {
+  (void)spriteOf(c, drawn, deviceScale, ratio, hints, paint);
+}
+
+void ShapeSprites::adopt(ShapeSprites&& other) {
+  if (other.deviceScale_ != deviceScale_) {
+    sprites_.clear();
+    deviceScale_ = other.deviceScale_;
+  }
+  sprites_.insert(other.sprites_);
+  other.sprites_.clear();
+}
+
+void ShapeSprites::draw(QPainter& painter, const Control& c, const QRectF& drawn,
+                        const Paint& paint) {
+  const QTransform& toDevice = painter.transform();
+  const qreal ratio = painter.device()->devicePixelRatioF();
+  const QImage* sprite =
+      toDevice.type() > QTransform::TxScale
+          ? nullptr
+          : spriteOf(c, drawn, toDevice.m11() * ratio, ratio, painter.renderHints(), paint);
+  if (sprite == nullptr) {
+    paint(painter);
+    return;
+  }
   const QPointF exact = toDevice.map(drawn.topLeft()) * ratio;
   const QPointF at(std::round(exact.x()) - kMargin, std::round(exact.y()) - kMargin);
   painter.save();
   painter.resetTransform();
-  painter.drawImage(at / ratio, *found);
+  painter.drawImage(at / ratio, *sprite);
   painter.restore();
 }
 

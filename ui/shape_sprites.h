@@ -8,23 +8,32 @@
 
 #include <QHash>
 #include <QImage>
+#include <QPainter>
 #include <QRectF>
 #include <functional>
 
 #include "app/control.h"
 
-class QPainter;
-
 namespace arvan {
 
 class ShapeSprites {
  public:
+  // Draws the shape itself, in twips.
+  using Paint = std::function<void(QPainter&)>;
+
   // Draws the shape `c`, whose drawing covers `drawn` (twips), on a painter
   // that maps twips to the device by a scale and a translation. `paint`
-  // draws the shape itself, in twips, when its look is new. Shapes too large
-  // to be worth keeping are drawn straight away.
-  void draw(QPainter& painter, const Control& c, const QRectF& drawn,
-            const std::function<void(QPainter&)>& paint);
+  // draws the shape when its look is new. Shapes too large to be worth
+  // keeping are drawn straight away.
+  void draw(QPainter& painter, const Control& c, const QRectF& drawn, const Paint& paint);
+  // Renders ahead the sprite that draw() will copy on a painter with these
+  // hints that shows `deviceScale` device pixels a twip, on a device of
+  // this pixel ratio.
+  void render(const Control& c, const QRectF& drawn, double deviceScale, qreal ratio,
+              QPainter::RenderHints hints, const Paint& paint);
+  // Takes in sprites rendered ahead, on this thread or another.
+  void adopt(ShapeSprites&& other);
+  [[nodiscard]] qsizetype size() const { return sprites_.size(); }
 
   struct Look {
     ShapeForm form;
@@ -36,6 +45,11 @@ class ShapeSprites {
   };
 
  private:
+  // The sprite of the shape's look, rendered if it is new; nullptr if the
+  // shape is too large to keep.
+  const QImage* spriteOf(const Control& c, const QRectF& drawn, double deviceScale, qreal ratio,
+                         QPainter::RenderHints hints, const Paint& paint);
+
   QHash<Look, QImage> sprites_;
   double deviceScale_ = 0;  // device pixels per twip of the sprites
 };
