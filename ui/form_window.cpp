@@ -6,6 +6,7 @@
 
 #include "ui/colours.h"
 #include "ui/key_event_codes.h"
+#include "ui/prefault.h"
 
 namespace arvan {
 namespace {
@@ -120,6 +121,7 @@ void FormWindow::paintBackground(QPainter& painter, const QRegion& region) {
 void FormWindow::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const bool layered = hasStaticLayer();
+  if (event->region().contains(rect())) prefaultTarget(painter);
   paintBackground(painter, event->region());
   // The opening frame's thread has had the time of the fill above.
   if (openingFrame_) takeOpeningFrame();
