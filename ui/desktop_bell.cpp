@@ -26,7 +26,8 @@ struct Canberra {
     void* library = dlopen("libcanberra.so.0", RTLD_NOW | RTLD_LOCAL);
     if (library == nullptr) return false;
     const auto find = [library](auto& function, const char* name) {
-      function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(dlsym(library, name));
+      function =
+          reinterpret_cast<std::remove_reference_t<decltype(function)>>(dlsym(library, name));
       return function != nullptr;
     };
     return find(create, "ca_context_create") && find(changeProps, "ca_context_change_props") &&
@@ -94,9 +95,8 @@ void DesktopBell::run() {
       pending_ = 0;
     }
     if (canberraWorks) {
-      canberraWorks =
-          canberra.play(context, 0, CA_PROP_MEDIA_FILENAME, bellFile.constData(),
-                        CA_PROP_EVENT_DESCRIPTION, "Wrong key", nullptr) == CA_SUCCESS;
+      canberraWorks = canberra.play(context, 0, CA_PROP_MEDIA_FILENAME, bellFile.constData(),
+                                    CA_PROP_EVENT_DESCRIPTION, "Wrong key", nullptr) == CA_SUCCESS;
     }
     if (!canberraWorks) qtBeep();
   }

@@ -121,7 +121,8 @@ void FormPainter::paintMeeting(const std::vector<const Control*>& controls, QPai
 void FormPainter::paintControl(QPainter& painter, const Control& c) const {
   switch (c.kind) {
     case ControlKind::Shape:
-      sprites_.draw(painter, c, drawnRect(c), [this, &c](QPainter& p) { paintShape(p, c, palette_); });
+      sprites_.draw(painter, c, drawnRect(c),
+                    [this, &c](QPainter& p) { paintShape(p, c, palette_); });
       break;
     case ControlKind::Label:
       paintLabel(painter, c);

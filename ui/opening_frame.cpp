@@ -35,20 +35,20 @@ OpeningFrame::OpeningFrame(const FormPainter& painter, QSize windowSize, qreal r
       }
     }
   }
-  drawn_ = std::async(std::launch::async, [pictures = std::move(pictures),
-                                           shapes = std::move(shapes), palette = QPalette(),
-                                           deviceScale = scale * ratio, ratio] {
-    Drawn drawn;
-    Pictures rendered;
-    rendered.render(pictures);
-    drawn.pictures = rendered.takeRendered();
-    for (const Shape& shape : shapes) {
-      drawn.sprites.render(shape.control, shape.drawn, deviceScale, ratio,
-                           DesignPlacement::kRenderHints,
-                           [&](QPainter& p) { paintShape(p, shape.control, palette); });
-    }
-    return drawn;
-  });
+  drawn_ =
+      std::async(std::launch::async, [pictures = std::move(pictures), shapes = std::move(shapes),
+                                      palette = QPalette(), deviceScale = scale * ratio, ratio] {
+        Drawn drawn;
+        Pictures rendered;
+        rendered.render(pictures);
+        drawn.pictures = rendered.takeRendered();
+        for (const Shape& shape : shapes) {
+          drawn.sprites.render(shape.control, shape.drawn, deviceScale, ratio,
+                               DesignPlacement::kRenderHints,
+                               [&](QPainter& p) { paintShape(p, shape.control, palette); });
+        }
+        return drawn;
+      });
 }
 
 }  // namespace arvan

@@ -23,8 +23,8 @@ void prefaultTarget(QPainter& painter) {
   const auto pageSize = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
   const auto start = reinterpret_cast<std::uintptr_t>(image.constBits());
   const std::uintptr_t from = (start + pageSize - 1) / pageSize * pageSize;
-  const std::uintptr_t to = (start + static_cast<std::uintptr_t>(image.sizeInBytes())) /
-                            pageSize * pageSize;
+  const std::uintptr_t to =
+      (start + static_cast<std::uintptr_t>(image.sizeInBytes())) / pageSize * pageSize;
   if (to > from) madvise(reinterpret_cast<void*>(from), to - from, MADV_POPULATE_WRITE);
 #else
   (void)painter;

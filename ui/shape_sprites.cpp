@@ -19,8 +19,7 @@ size_t qHash(const ShapeSprites::Look& look, size_t seed) {
 }
 
 const QImage* ShapeSprites::spriteOf(const Control& c, const QRectF& drawn, double deviceScale,
-                                     qreal ratio, QPainter::RenderHints hints,
-                                     const Paint& paint) {
+                                     qreal ratio, QPainter::RenderHints hints, const Paint& paint) {
   const QSize size(static_cast<int>(std::ceil(drawn.width() * deviceScale)) + 2 * kMargin,
                    static_cast<int>(std::ceil(drawn.height() * deviceScale)) + 2 * kMargin);
   if (double(size.width()) * size.height() > kLargestSpritePixels) return nullptr;

@@ -7,16 +7,15 @@
 namespace arvan {
 
 void StaticLayerJob::start(QSize windowSize, qreal ratio, std::function<void()> done) {
-  layer_ = std::async(std::launch::async,
-                      [&form = form_, windowSize, ratio, done = std::move(done)] {
-                        Pictures pictures;
-                        FormPainter painter(form, pictures);
-                        StaticLayer layer =
-                            StaticLayer::paint(painter, DesignPlacement::forWindow(windowSize),
-                                               windowSize, ratio);
-                        done();
-                        return layer;
-                      });
+  layer_ =
+      std::async(std::launch::async, [&form = form_, windowSize, ratio, done = std::move(done)] {
+        Pictures pictures;
+        FormPainter painter(form, pictures);
+        StaticLayer layer =
+            StaticLayer::paint(painter, DesignPlacement::forWindow(windowSize), windowSize, ratio);
+        done();
+        return layer;
+      });
 }
 
 }  // namespace arvan
