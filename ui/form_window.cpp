@@ -121,9 +121,9 @@ void FormWindow::paintBackground(QPainter& painter, const QRegion& region) {
 void FormWindow::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const bool layered = hasStaticLayer();
-  // A frame of the whole window at a new size is the first to write to its
-  // backing store.
-  if (!layered && QRegion(rect()).subtracted(event->region()).isEmpty()) prefaultTarget(painter);
+  // A frame of the whole window (but for the child controls, which paint
+  // themselves) at a new size is the first to write to its backing store.
+  if (!layered && event->region().boundingRect() == rect()) prefaultTarget(painter);
   paintBackground(painter, event->region());
   // The opening frame's thread has had the time of the fill above.
   if (openingFrame_) takeOpeningFrame();
