@@ -4,7 +4,6 @@
 #include <QTransform>
 
 #include "ui/design_placement.h"
-#include "ui/display_font.h"
 
 namespace arvan {
 namespace {
@@ -17,9 +16,6 @@ struct Shape {
 }  // namespace
 
 OpeningFrame::OpeningFrame(const FormPainter& painter, QSize windowSize, qreal ratio) {
-  // The display face is chosen here, before the thread starts: the window's
-  // thread would otherwise wait while the thread chooses it.
-  (void)displayFamily();
   const double scale = DesignPlacement::forWindow(windowSize).scale;
   const QTransform toDevice = QTransform::fromScale(scale, scale);
   std::vector<Pictures::Request> pictures;
