@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -283,6 +284,13 @@ TEST(PracticeText, EightyFiveWordsIn572CharactersOfTypedLetters) {
     }
   }
   ASSERT_EQ(words.size(), 85u);
+  // ө, ү and ё are among its letters.
+  for (const char* letter : {"ө", "ү", "ё"}) {
+    EXPECT_TRUE(std::find(chars.begin(), chars.end(), letter) != chars.end()) << letter;
+  }
+  for (const char* missing : {"е", "щ"}) {
+    EXPECT_TRUE(std::find(chars.begin(), chars.end(), missing) == chars.end()) << missing;
+  }
   // Words 3, 4, 12, 16, 18, 19 and 20 are given names of persons, shown here as "*".
   std::string masked;
   for (std::size_t w = 0; w < 85; ++w) {
