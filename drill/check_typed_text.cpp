@@ -34,7 +34,9 @@ void CheckTypedText(Form& form, Platform& platform, const std::string& ch, int& 
     platform.beep();
     countMiss(form);
     --pos;
-    setProgress(form, form.ProgressBar1.value + 5);
+    // Unclamped: the caller's key rule follows, and the bar is held within
+    // 0..100 once the whole rule of the key has been applied.
+    form.ProgressBar1.value += 5;
   }
 }
 

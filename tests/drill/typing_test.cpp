@@ -97,13 +97,17 @@ TEST_F(WordTyping, TheBarMovesByTheKeyRuleAndAWrongKeyAddsFiveFirst) {
   }
 }
 
-TEST_F(WordTyping, AWrongKeyNearTheTopOfTheBarIsClampedAtOneHundred) {
+TEST_F(WordTyping, AWrongKeyNearTheTopOfTheBarLeavesItWhereItStands) {
   ticks(88);
   ASSERT_EQ(form().ProgressBar1.value, 97);
-  type({codeOf(0)});  // 97 + 5 is held at 100, then the key rule takes 5
-  EXPECT_EQ(form().ProgressBar1.value, 95);
+  type({codeOf(0)});  // +5 for the wrong character, -5 for the key: held at 97
+  EXPECT_EQ(form().ProgressBar1.value, 97);
+  ticks(3);
+  ASSERT_EQ(form().ProgressBar1.value, 100);
+  type({codeOf(0)});  // the bar never passes 100, even for a moment
+  EXPECT_EQ(form().ProgressBar1.value, 100);
   type({kX});
-  EXPECT_EQ(form().ProgressBar1.value, 90);
+  EXPECT_EQ(form().ProgressBar1.value, 95);
 }
 
 TEST_F(WordTyping, TheFirstWordAndItsBlankAreRightAndTheNextLetterIsHighlighted) {
