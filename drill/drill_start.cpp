@@ -33,7 +33,10 @@ void StartClick(Form& form, Platform& platform) {
   for (Control& hand : form.BGar) hand.visible = false;
   for (Control& hand : form.ZGar) hand.visible = false;
   PaintTargetKey(form, form.targetSlot);
-  if (form.keyLabel[0].caption.empty()) RevealTargetLabel(form, form.targetSlot);
+  // Blank labels show an empty Q, unless Q was the last target revealed.
+  if (form.blindMode || form.keyLabel[0].caption.empty()) {
+    RevealTargetLabel(form, form.targetSlot);
+  }
 }
 
 }  // namespace arvan

@@ -278,6 +278,19 @@ TEST_F(AltStop, InBlindModeBlanksTheRevealedLabelAgain) {
   EXPECT_TRUE(form().cmdShow.enabled);
 }
 
+TEST_F(BlindDrill, StartAfterBackShowsOnlyItsOwnTargetsLetterEvenWhenQWasShown) {
+  window.click(form().cmdNoView);
+  startDrillOn(34);
+  hit(34, 34);  // after the space bar a draw of 34 gives Q
+  ASSERT_EQ(form().targetSlot, 0);
+  ASSERT_EQ(form().keyLabel[0].caption, "Q");
+  chooseMenuEntry(form().lblSubMenu3);
+  startDrillOn(16);
+  std::vector<std::string> expected(34);
+  expected[16] = "F";
+  EXPECT_EQ(testing::keyCaptions(form()), expected);
+}
+
 TEST_F(BlindDrill, JAndKRevealTheNextLetterAtKeyDownAndOtherKeysAtKeyUp) {
   struct Case {
     int struck, next;
