@@ -14,8 +14,8 @@
 #include <optional>
 
 #include "bench/bench_platform.h"
+#include "ui/application.h"
 #include "ui/form_window.h"
-#include "ui/key_event_codes.h"
 #include "ui/physical_keys.h"
 
 namespace arvan::bench {
@@ -232,9 +232,7 @@ BENCHMARK(BM_FreeTypingKeyToFrame)
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  QApplication::setStyle(QStringLiteral("Fusion"));
-  arvan::ShortcutBlocker shortcutBlocker;
-  app.installEventFilter(&shortcutBlocker);
+  arvan::configureApplication(app);
 
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

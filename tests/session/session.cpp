@@ -18,8 +18,8 @@
 
 #include "app/practice_text.h"
 #include "keyboard/key_slots.h"
+#include "ui/application.h"
 #include "ui/form_window.h"
-#include "ui/key_event_codes.h"
 #include "ui/physical_keys.h"
 
 namespace arvan {
@@ -194,9 +194,7 @@ void round(Session& s) {
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  QApplication::setStyle(QStringLiteral("Fusion"));
-  arvan::ShortcutBlocker shortcutBlocker;
-  app.installEventFilter(&shortcutBlocker);
+  arvan::configureApplication(app);
   const int rounds = argc > 1 ? std::atoi(argv[1]) : 3;
 
   long events = 0;

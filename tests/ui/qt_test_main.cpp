@@ -2,13 +2,11 @@
 
 #include <QApplication>
 
-#include "ui/key_event_codes.h"
+#include "ui/application.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QApplication::setStyle(QStringLiteral("Fusion"));
-  arvan::ShortcutBlocker shortcutBlocker;
-  app.installEventFilter(&shortcutBlocker);
+  arvan::configureApplication(app);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
