@@ -16,6 +16,7 @@
 #include "ui/flat_button.h"
 #include "ui/growing_text.h"
 #include "ui/pressure_bar.h"
+#include "ui/text_box.h"
 
 namespace arvan {
 namespace {
@@ -40,6 +41,16 @@ void setColours(QWidget* widget, const Control& c, QPalette::ColorRole back,
   widget->setAutoFillBackground(true);
 }
 
+// An option button selected by a click anywhere on its designed rectangle,
+// not only on its circle and caption.
+class OptionButton : public QRadioButton {
+ public:
+  using QRadioButton::QRadioButton;
+
+ protected:
+  [[nodiscard]] bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
 bool hasWidget(const Control& c) {
   switch (c.kind) {
     case ControlKind::TextBox:
@@ -57,13 +68,8 @@ QWidget* makeWidget(const Control& c, QWidget* parent) {
   switch (c.kind) {
     case ControlKind::TextBox: {
       if (c.multiLine) {
-        auto* box = new QPlainTextEdit(parent);
-        box->setReadOnly(true);
-        box->setTextInteractionFlags(Qt::NoTextInteraction);
-        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        auto* box = new TextBox(parent);
         box->setFrameShape(c.bordered ? QFrame::Box : QFrame::NoFrame);
-        box->viewport()->setFocusPolicy(Qt::NoFocus);
-        box->setContextMenuPolicy(Qt::NoContextMenu);
         // The practice text stays readable while the box is disabled.
         setColours(box, c, QPalette::Base, QPalette::Text, true);
         return box;
@@ -81,9 +87,10 @@ QWidget* makeWidget(const Control& c, QWidget* parent) {
       return frame;
     }
     case ControlKind::OptionButton: {
-      auto* option = new QRadioButton(parent);
+      auto* option = new OptionButton(parent);
       option->setAutoExclusive(false);
-      setColours(option, c, QPalette::Window, QPalette::WindowText, false);
+      // A button fills its background with the Button role.
+      setColours(option, c, QPalette::Button, QPalette::WindowText, false);
       return option;
     }
     case ControlKind::CommandButton: {
@@ -117,23 +124,8 @@ int shownPosition(const std::string& text, int position) {
   return position - static_cast<int>(all.left(position).count(QLatin1Char('\r')));
 }
 
-void showSelection(QPlainTextEdit* box, const Control& c) {
-  QList<QTextEdit::ExtraSelection> selections;
-  if (c.selLength > 0) {
-    QTextEdit::ExtraSelection highlight;
-    highlight.cursor = QTextCursor(box->document());
-    const int start = shownPosition(c.caption, c.selStart);
-    highlight.cursor.setPosition(start);
-    highlight.cursor.setPosition(start + c.selLength, QTextCursor::KeepAnchor);
-    highlight.format.setBackground(QColor(0, 120, 215));
-    highlight.format.setForeground(Qt::white);
-    selections.append(highlight);
-    QTextCursor view(box->document());
-    view.setPosition(start);
-    box->setTextCursor(view);
-    box->ensureCursorVisible();
-  }
-  box->setExtraSelections(selections);
+void showSelection(TextBox* box, const Control& c) {
+  box->showHighlight(shownPosition(c.caption, c.selStart), c.selLength);
 }
 
 }  // namespace
@@ -216,7 +208,7 @@ void ChildControls::place(Child& child) {
   child.widget->setFont(font);
 
   // Lines split off at the old width no longer break where the text would.
-  auto* box = qobject_cast<QPlainTextEdit*>(child.widget);
+  auto* box = dynamic_cast<TextBox*>(child.widget);
   if (box != nullptr && child.shown.linesSplit) {
     showText(box, c.caption, true);
     showSelection(box, c);
@@ -240,7 +232,7 @@ void ChildControls::syncChild(Child& child, bool force) {
   if (force || now.visible != was.visible) widget->setVisible(now.visible);
   if (force || now.enabled != was.enabled) widget->setEnabled(now.enabled);
 
-  if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
+  if (auto* box = dynamic_cast<TextBox*>(widget)) {
     const std::optional<std::string_view> appended =
         force ? std::nullopt : was.text.appendedIn(now.caption);
     if (!appended || !appended->empty()) {
