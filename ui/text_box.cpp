@@ -14,7 +14,6 @@ TextBox::TextBox(QWidget* parent) : QPlainTextEdit(parent) {
 }
 
 void TextBox::showHighlight(int start, int length) {
-  viewport()->update(ownMark());
   QList<QTextEdit::ExtraSelection> selections;
   if (length > 0) {
     QTextEdit::ExtraSelection highlight;
@@ -29,8 +28,8 @@ void TextBox::showHighlight(int start, int length) {
     setTextCursor(view);
     ensureCursorVisible();
   }
+  // Qt repaints the box's view for a new selection, the mark included.
   setExtraSelections(selections);
-  viewport()->update(ownMark());
 }
 
 QRect TextBox::ownMark() const {
