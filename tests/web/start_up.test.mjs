@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Arvan developers
+
+// The page as it opens: the design scaled to the page at its places, the
+// start-up's two beeps, the options it selects, and the same at another
+// window size and device pixel ratio.
+
+import assert from 'node:assert/strict';
+import { after, before, describe, test } from 'node:test';
+import { openTutor, toPixels } from './browser.mjs';
+import { decodePng } from './png.mjs';
+
+// Points of the design, in twips, with the colour the form has there.
+const PLACES = [
+  ['window background, right of the keyboard', 14700, 7000, '#0000ff'],
+  ['outer keyboard panel Shape4, navy', 1020, 7000, '#000080'],
+  ['face of the key A, light grey', 3000, 7950, '#c0c0c0'],
+  ['outline of the home key A, red rim', 2790, 8100, '#ff0000'],
+  ['outline of the key Q, grey rim', 2430, 7400, '#808080'],
+  ['face of a decorative key (Esc), light blue', 1420, 6100, '#8080ff'],
+  ['lblExit, red', 9270, 4170, '#ff0000'],
+  ['lblMenu1, light blue', 1150, 300, '#8080ff'],
+];
+
+function near(actual, expected) {
+  const rgb = (h) => [1, 3, 5].map((i) => parseInt(h.slice(i, i + 2), 16));
+  return rgb(actual).every((v, i) => Math.abs(v - rgb(expected)[i]) <= 24);
+}
+
+async function checkPlaces(tutor, width, height) {
+  const shot = decodePng(await tutor.page.screenshot());
+  const scale = shot.width / width;
+  for (const [what, x, y, colour] of PLACES) {
+    const [px, py] = toPixels(width, height, x, y);
+    const seen = shot.at(Math.round(px * scale), Math.round(py * scale));
+    assert.ok(near(seen, colour), `${what}: ${seen} at (${px}, ${py}), expected ${colour}`);
+  }
+}
+
+describe('start-up', () => {
+  let tutor;
+  before(async () => {
+    tutor = await openTutor({ width: 1280, height: 720 });
+  });
+  after(() => tutor.close());
+
+  test('the title names the program once', async () => {
+    assert.equal(await tutor.page.title(), 'Arvan — арван хуруугаар бичиж сурах');
+  });
+
+  test('the design is drawn at its places, scaled and centred', async () => {
+    await checkPlaces(tutor, 1280, 720);
+  });
+
+  test('two beeps, one after the other', async () => {
+    const beeps = await tutor.beeps();
+    assert.equal(beeps.length, 2);
+    assert.ok(beeps[1] - beeps[0] >= 0.1, `bells ${beeps} overlap`);
+  });
+
+  test('slow speed and English selected, counters empty, clock reads Time', async () => {
+    assert.equal(await tutor.element('Option3').getAttribute('aria-checked'), 'true');
+    assert.equal(await tutor.element('OptEng').getAttribute('aria-checked'), 'true');
+    assert.equal(await tutor.element('OptMon').getAttribute('aria-checked'), 'false');
+    assert.equal(await tutor.element('txtCount').textContent(), '');
+    assert.equal(await tutor.element('txtCountError').textContent(), '');
+    assert.equal(await tutor.element('lblElapsedTime').textContent(), 'Time');
+    assert.equal(await tutor.element('Q').textContent(), 'Q');
+    assert.ok(await tutor.element('ImgEng').isVisible());
+    assert.ok(!(await tutor.element('Dalbaa1').isVisible()));
+  });
+
+  test('no target, no timer while idle', async () => {
+    assert.equal(await tutor.target(), -0);
+    assert.equal(await tutor.timerRunning(), false);
+  });
+
+  test('child controls lie above the keyboard picture and never take the focus', async () => {
+    const box = await tutor.element('Option1').boundingBox();
+    const hit = await tutor.page.evaluate(
+      ([x, y]) => document.elementFromPoint(x, y)?.dataset.name,
+      [box.x + box.width - 3, box.y + box.height / 2],
+    );
+    assert.equal(hit, 'Option1');
+    await tutor.element('cmdNoView').click();
+    await tutor.element('Option1').click();
+    assert.equal(await tutor.page.evaluate(() => document.activeElement === document.body), true);
+  });
+
+  test('the window resized: the design scales with it', async () => {
+    await tutor.page.setViewportSize({ width: 900, height: 900 });
+    await checkPlaces(tutor, 900, 900);
+    await tutor.page.setViewportSize({ width: 1600, height: 600 });
+    await checkPlaces(tutor, 1600, 600);
+  });
+
+  test('no page errors', () => {
+    assert.deepEqual(tutor.errors, []);
+  });
+});
+
+describe('start-up at device pixel ratio 2', () => {
+  let tutor;
+  before(async () => {
+    tutor = await openTutor({ width: 1000, height: 700, scale: 2 });
+  });
+  after(() => tutor.close());
+
+  test('the design is drawn at its places', async () => {
+    await checkPlaces(tutor, 1000, 700);
+  });
+});

@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Arvan developers
+
+// The page's way into the core: one Tutor, with one entry per event of the
+// window, each answering with the controls that the event changed (JSON, so
+// that one string crosses to JavaScript instead of one call per property).
+
+#include <emscripten/bind.h>
+
+#include "app/main_window.h"
+#include "web/core/browser_platform.h"
+#include "web/core/form_view.h"
+#include "web/core/key_characters.h"
+#include "web/core/view_json.h"
+
+namespace arvan {
+namespace {
+
+class Tutor {
+ public:
+  explicit Tutor(emscripten::val services)
+      : platform_(std::move(services)), hit_(platform_), view_(hit_.form()) {}
+
+  // Every control as designed, before start-up; the timer as designed.
+  [[nodiscard]] std::string controls() const { return describeControls(hit_, view_); }
+  [[nodiscard]] int timerInterval() const { return hit_.form().timSeconds.interval; }
+
+  std::string load() {
+    hit_.load();
+    return describeChanges(hit_, view_);
+  }
+  std::string click(int index) {
+    if (index >= 0 && index < static_cast<int>(view_.controls().size())) {
+      hit_.click(*view_.controls()[static_cast<std::size_t>(index)]);
+    }
+    return describeChanges(hit_, view_);
+  }
+  std::string clickBackground() {
+    hit_.clickBackground();
+    return describeChanges(hit_, view_);
+  }
+  std::string keyDown(int keyCode) {
+    hit_.keyDown(keyCode);
+    return describeChanges(hit_, view_);
+  }
+  std::string keyUp(int keyCode) {
+    hit_.keyUp(keyCode);
+    return describeChanges(hit_, view_);
+  }
+  std::string tick() {
+    hit_.tick();
+    return describeChanges(hit_, view_);
+  }
+
+ private:
+  BrowserPlatform platform_;
+  FormHit hit_;
+  FormView view_;
+};
+
+int keyCodeOfLetter(const std::string& character) {
+  return keyCodeOfMongolianLetter(character).value_or(0);
+}
+
+}  // namespace
+}  // namespace arvan
+
+EMSCRIPTEN_BINDINGS(arvan) {
+  emscripten::class_<arvan::Tutor>("Tutor")
+      .constructor<emscripten::val>()
+      .function("controls", &arvan::Tutor::controls)
+      .function("timerInterval", &arvan::Tutor::timerInterval)
+      .function("load", &arvan::Tutor::load)
+      .function("click", &arvan::Tutor::click)
+      .function("clickBackground", &arvan::Tutor::clickBackground)
+      .function("keyDown", &arvan::Tutor::keyDown)
+      .function("keyUp", &arvan::Tutor::keyUp)
+      .function("tick", &arvan::Tutor::tick);
+  emscripten::function("keyCodeOfMongolianLetter", &arvan::keyCodeOfLetter);
+}

@@ -1,0 +1,189 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Arvan developers
+
+// The page: the core compiled to WebAssembly drives the form. This module
+// only wires: it builds the view from the core's description, turns keys,
+// clicks and the timer into the core's events, and shows what each event
+// changed. Every rule lives in the core.
+
+import createArvan from '../arvan.mjs';
+import { Bell } from './bell.js';
+import { isChild, makeChild, showChild } from './child_controls.js';
+import { keyCodeOf } from './key_codes.js';
+import { Pictures } from './pictures.js';
+import { browserServices } from './services.js';
+import { isWindowless, makeWindowless, showWindowless } from './windowless.js';
+
+const DESIGN_WIDTH = 15000; // twips; the controls reach 10335 down
+const DESIGN_HEIGHT = 10335;
+
+class Page {
+  constructor(core, controls, pictures, bell) {
+    this.core = core;
+    this.controls = controls;
+    this.pictures = pictures;
+    this.bell = bell;
+    this.stage = document.getElementById('stage');
+    this.elements = [];
+    this.timer = { enabled: false, interval: 0, handle: null };
+    this.pressed = null; // what a pointer went down on
+    this.closed = false;
+  }
+
+  build() {
+    for (const c of this.controls) {
+      const element = isWindowless(c) ? makeWindowless(c) : isChild(c) ? makeChild(c) : null;
+      element.dataset.index = String(c.index);
+      element.dataset.name = c.name;
+      this.elements.push(element);
+    }
+    for (const c of this.controls) {
+      const parent = c.frame >= 0 ? this.elements[c.frame] : this.stage;
+      parent.append(this.elements[c.index]);
+      this.show(c);
+    }
+  }
+
+  show(c) {
+    const element = this.elements[c.index];
+    if (isWindowless(c)) showWindowless(element, c, this.pictures);
+    else showChild(element, c, c.frame >= 0 ? this.controls[c.frame] : null);
+  }
+
+  // Shows what an event changed and sets the timer as the core left it.
+  apply(json) {
+    const changes = JSON.parse(json);
+    for (const c of changes.changed) {
+      this.controls[c.index] = c;
+      this.show(c);
+      if (c.kind === 'frame') {
+        for (const inside of this.controls) if (inside.frame === c.index) this.show(inside);
+      }
+    }
+    if (changes.timer) this.setTimer(changes.timer);
+  }
+
+  setTimer({ enabled, interval }) {
+    const changed = enabled !== this.timer.enabled || interval !== this.timer.interval;
+    this.timer.enabled = enabled;
+    this.timer.interval = interval;
+    if (changed) this.schedule();
+  }
+
+  // One tick after each interval, from the end of the previous tick, while
+  // the core keeps the timer on; nothing runs while it is off.
+  schedule() {
+    clearTimeout(this.timer.handle);
+    this.timer.handle = null;
+    if (!this.timer.enabled || this.closed) return;
+    this.timer.handle = setTimeout(() => {
+      this.timer.handle = null;
+      this.apply(this.core.tick());
+      if (this.timer.handle === null) this.schedule();
+    }, this.timer.interval);
+  }
+
+  layout() {
+    const width = window.innerWidth;
+    const height = window.innerHeight;
+    const scale = Math.max(1e-6, Math.min(width / DESIGN_WIDTH, height / DESIGN_HEIGHT));
+    const s = this.stage.style;
+    s.setProperty('--s', String(scale));
+    s.left = `${(width - DESIGN_WIDTH * scale) / 2}px`;
+    s.top = `${(height - DESIGN_HEIGHT * scale) / 2}px`;
+    s.width = `${DESIGN_WIDTH * scale}px`;
+    s.height = `${DESIGN_HEIGHT * scale}px`;
+  }
+
+  // The control a pointer is on, as the desktop's hit test finds it: a
+  // label or image (shapes take no pointer), a child control, or the
+  // background (null).
+  controlAt(target) {
+    const element = target instanceof Element ? target.closest('[data-index]') : null;
+    return element === null ? null : this.controls[Number(element.dataset.index)];
+  }
+
+  onPointerDown(event) {
+    this.bell.unlock();
+    if (event.button !== 0) return;
+    event.preventDefault(); // no focus, no text selection
+    this.pressed = { control: this.controlAt(event.target) };
+  }
+
+  onPointerUp(event) {
+    if (event.button !== 0 || this.pressed === null) return;
+    const pressed = this.pressed.control;
+    this.pressed = null;
+    const released = this.controlAt(event.target);
+    if (pressed !== null && released !== null && pressed.index !== released.index) return;
+    if (released === null) {
+      this.apply(this.core.clickBackground());
+    } else if (isWindowless(released) || released.clickable) {
+      // A disabled child control covers the window but raises nothing.
+      if (isChild(released) && this.elements[released.index].matches('.disabled, :disabled')) {
+        return;
+      }
+      this.apply(this.core.click(released.index));
+    }
+  }
+
+  onKey(event, down) {
+    if (this.closed) return;
+    this.bell.unlock();
+    const code = keyCodeOf(event, (key) => this.module.keyCodeOfMongolianLetter(key));
+    event.preventDefault();
+    this.apply(down ? this.core.keyDown(code) : this.core.keyUp(code));
+  }
+
+  close() {
+    this.closed = true;
+    clearTimeout(this.timer.handle);
+    this.timer.handle = null;
+    document.body.classList.add('closed');
+    document.getElementById('closed').hidden = false;
+    this.stage.hidden = true;
+  }
+
+  listen() {
+    window.addEventListener('resize', () => this.layout());
+    document.addEventListener('pointerdown', (e) => this.onPointerDown(e));
+    document.addEventListener('pointerup', (e) => this.onPointerUp(e));
+    document.addEventListener('keydown', (e) => this.onKey(e, true), { capture: true });
+    document.addEventListener('keyup', (e) => this.onKey(e, false), { capture: true });
+    // Nothing of the page takes the focus or a text selection from the keys.
+    document.addEventListener('mousedown', (e) => e.preventDefault());
+    document.addEventListener('contextmenu', (e) => e.preventDefault());
+    document.getElementById('reopen').addEventListener('click', () => window.location.reload());
+  }
+}
+
+async function start() {
+  const bell = new Bell();
+  const [module] = await Promise.all([createArvan()]);
+  let page = null;
+  const services = browserServices({ bell, onClose: () => page?.close() });
+  const core = new module.Tutor(services);
+  const controls = JSON.parse(core.controls());
+  const pictures = new Pictures();
+  await pictures.load(controls.filter((c) => c.kind === 'image').map((c) => c.picture));
+
+  page = new Page(core, controls, pictures, bell);
+  page.module = module;
+  page.layout();
+  page.build();
+  bell.open();
+  page.apply(core.load());
+  page.listen();
+  document.body.classList.add('ready');
+  window.arvan = { page }; // for the browser tests
+
+  // The service worker keeps the site for offline use; it waits for the
+  // page's own loads to finish, whose files it then takes from the HTTP cache.
+  if ('serviceWorker' in navigator && window.isSecureContext) {
+    const register = () => navigator.serviceWorker.register('sw.js');
+    if (document.readyState === 'complete') register();
+    else window.addEventListener('load', register);
+  }
+}
+
+start();

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Arvan developers
+
+// The pictures of the form, from the SVG drawings in assets/, each
+// stretched to its control's rectangle as the desktop draws it. A hand
+// picture is named "hand-left-3" (the left hand, its middle finger
+// marked): the hand drawing with that finger recoloured red, and the right
+// hand the left one mirrored.
+
+const HAND = /^hand-(left|right)-([0-5])$/;
+
+function stretched(svg) {
+  return svg.replace(/<svg\b/, '<svg preserveAspectRatio="none"');
+}
+
+export function markFinger(svg, finger) {
+  if (finger < 1 || finger > 5) return svg;
+  return svg.replace(new RegExp(`(id="finger${finger}" fill=")[^"]*"`), '$1#FF0000"');
+}
+
+export class Pictures {
+  constructor(base = 'assets/') {
+    this.base = base;
+    this.drawings = new Map(); // file name -> SVG text
+    this.urls = new Map(); // picture name -> object URL
+  }
+
+  static fileOf(picture) {
+    return HAND.test(picture) ? 'hand' : picture;
+  }
+
+  // Reads every drawing that these pictures need.
+  async load(pictures) {
+    const files = [...new Set(pictures.map(Pictures.fileOf))];
+    await Promise.all(
+      files.map(async (file) => {
+        const response = await fetch(`${this.base}${file}.svg`);
+        if (response.ok) this.drawings.set(file, await response.text());
+      }),
+    );
+  }
+
+  isMirrored(picture) {
+    return HAND.exec(picture)?.[1] === 'right';
+  }
+
+  // The URL an <img> shows the picture from, or '' where the drawing is missing.
+  urlOf(picture) {
+    if (this.urls.has(picture)) return this.urls.get(picture);
+    let svg = this.drawings.get(Pictures.fileOf(picture));
+    if (svg === undefined) return '';
+    const hand = HAND.exec(picture);
+    if (hand) svg = markFinger(svg, Number(hand[2]));
+    const url = URL.createObjectURL(new Blob([stretched(svg)], { type: 'image/svg+xml' }));
+    this.urls.set(picture, url);
+    return url;
+  }
+}

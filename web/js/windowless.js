@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Arvan developers
+
+// The windowless controls (shapes, labels, images) as positioned elements,
+// in twips, each showing its control's current state. Shapes take no
+// clicks; labels and images do, as the desktop's hit test has it.
+
+import { cssColour } from './colours.js';
+import { place, setFont, tw, TWIPS_PER_PIXEL } from './twips.js';
+
+const INSIDE_SOLID = 6;
+
+export function isWindowless(control) {
+  return control.kind === 'label' || control.kind === 'shape' || control.kind === 'image';
+}
+
+function showShape(element, c) {
+  const pen = c.borderWidth * TWIPS_PER_PIXEL;
+  const r = c.rect;
+  // Solid borders straddle the edge; inside-solid ones keep within it.
+  const outward = c.borderStyle === INSIDE_SOLID ? 0 : pen / 2;
+  place(element, r.left - outward, r.top - outward, r.width + 2 * outward, r.height + 2 * outward);
+  element.style.borderWidth = tw(pen);
+  element.style.borderColor = cssColour(c.borderColour);
+  element.style.backgroundColor = c.opaque ? cssColour(c.backColour) : 'transparent';
+  if (c.form === 'oval') {
+    element.style.borderRadius = '50%';
+  } else if (c.form === 'roundedRectangle') {
+    // The radius of the pen's middle line, as the desktop draws it.
+    const inset = c.borderStyle === INSIDE_SOLID ? pen : 0;
+    const radius = Math.min(r.width - inset, r.height - inset) * 0.16;
+    element.style.borderRadius = tw(radius + pen / 2);
+  } else {
+    element.style.borderRadius = '0';
+  }
+}
+
+function showLabel(element, c) {
+  const r = c.rect;
+  place(element, r.left, r.top);
+  element.style.width = c.autoSize ? 'auto' : tw(r.width);
+  element.style[c.autoSize || c.wordWrap ? 'minHeight' : 'height'] = tw(r.height);
+  element.classList.toggle('wrap', c.wordWrap);
+  element.classList.toggle('bordered', c.bordered);
+  element.classList.toggle('centre', c.alignment === 'centre');
+  element.classList.toggle('disabled', !c.enabled);
+  element.style.backgroundColor = c.opaque ? cssColour(c.backColour) : 'transparent';
+  element.style.color = cssColour(c.foreColour);
+  setFont(element, c.font);
+  if (element.textContent !== c.caption) element.textContent = c.caption;
+}
+
+function showImage(element, c, pictures) {
+  const r = c.rect;
+  place(element, r.left, r.top, r.width, r.height);
+  const url = pictures.urlOf(c.picture);
+  if (element.getAttribute('src') !== url) element.setAttribute('src', url);
+  element.classList.toggle('mirrored', pictures.isMirrored(c.picture));
+}
+
+export function makeWindowless(c) {
+  const element = document.createElement(c.kind === 'image' ? 'img' : 'div');
+  element.className = c.kind;
+  if (c.kind === 'image') {
+    element.alt = '';
+    element.draggable = false;
+  }
+  return element;
+}
+
+export function showWindowless(element, c, pictures) {
+  element.hidden = !c.visible;
+  if (c.kind === 'shape') showShape(element, c);
+  else if (c.kind === 'label') showLabel(element, c);
+  else showImage(element, c, pictures);
+}
