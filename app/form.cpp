@@ -96,8 +96,6 @@ constexpr std::array<std::string_view, kHandPictureCount> kRightHandPictures{
     "hand-right-0", "hand-right-1", "hand-right-2", "hand-right-3", "hand-right-4", "hand-right-5"};
 constexpr std::array<std::string_view, kHomeKeyCount> kCircleNames{
     "toirog1", "toirog2", "toirog3", "toirog4", "toirog5", "toirog6", "toirog7", "toirog8"};
-constexpr std::array<int, kHomeKeyCount> kCircleLefts{2640, 3480, 4320, 5160,
-                                                      7680, 8520, 9360, 10200};
 
 // Names of the per-slot shapes, "button(0)" and so on, kept for the life of
 // the program so that controls can refer to them.
@@ -250,7 +248,7 @@ Form::Form() {
   }
   for (std::size_t n = 0; n < kHomeKeyCount; ++n) {
     Control& ring = toirog[n];
-    ring = shape(kCircleNames[n], ShapeForm::Oval, {kCircleLefts[n], 7680, 975, 855});
+    ring = shape(kCircleNames[n], ShapeForm::Oval, ringRect(static_cast<int>(n)));
     ring.borderColour = kRed;
     ring.borderWidth = 2;
     ring.visible = false;

@@ -2,7 +2,8 @@
 
 // The 35 drillable keys of the on-screen keyboard, one row per key slot: the
 // single source of every per-key fact (key code, label, captions, typed
-// character, geometry, home key, finger). Nothing else repeats one of these.
+// character, geometry, home key, finger). Nothing else repeats one of these;
+// the home keys and their rings follow from the home slots and the geometry.
 
 #include <array>
 #include <optional>
@@ -38,24 +39,30 @@ struct KeySlot {
   std::string_view shownEnglishCaption;    // written by the show-labels
   std::string_view shownMongolianCaption;  // action
   std::string_view typedChar;              // empty for the backslash, which types nothing
-  std::optional<int> homeSlot;             // the home key of the striking finger
-  int circle;                              // its ring toirog1..8, 0 for none
+  std::optional<int> homeSlot;             // the home key of the striking finger,
+                                           // none on a home key and the space bar
   FingerPicture finger;
-  bool isHomeKey;  // one of the eight home keys, whose outline rests red
 };
 
 extern const std::array<KeySlot, kSlotCount> kKeySlots;
 
 [[nodiscard]] std::optional<int> slotForKeyCode(int keyCode);
 
-// Row geometry: one rule per row, with the exceptions of the Z row and the
-// space bar folded in.
-[[nodiscard]] int rowOfSlot(int slot);
+// Row geometry: one rule per row, with the exception of the Z row folded in.
 [[nodiscard]] Rect outlineRect(int slot);
 [[nodiscard]] Rect faceRect(int slot);
 [[nodiscard]] Rect highlightRect(int slot);
 [[nodiscard]] Point labelRestPosition(int slot);  // slots 0..33
+
+// A home key is where a finger rests: the home slot of the keys that finger
+// strikes. Its outline rests red.
+[[nodiscard]] bool isHomeKey(int slot);
 [[nodiscard]] Colour restOutlineColour(int slot);
+
+// The rings toirog1..8 (0..7 here) stand around the home keys in slot order,
+// 120 twips clear of the outline. A target shows the ring of its home key.
+[[nodiscard]] Rect ringRect(int ring);
+[[nodiscard]] std::optional<int> ringOfTarget(int slot);
 
 inline constexpr int kLabelHeight = 270;
 inline constexpr int kKeyLabelWidth = 375;  // nominal; the label fits its caption

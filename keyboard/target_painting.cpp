@@ -46,8 +46,9 @@ void PaintTargetKey(Form& form, const int& slot) {
   if (key.homeSlot) form.button[static_cast<std::size_t>(*key.homeSlot)].backColour = kGrey;
   form.Back[static_cast<std::size_t>(slot)].backColour = kGreen;
   ShowFingerGuide(form, slot);
+  const std::optional<int> ring = ringOfTarget(slot);
   for (int n = 0; n < kHomeKeyCount; ++n) {
-    form.toirog[static_cast<std::size_t>(n)].visible = key.circle == n + 1;
+    form.toirog[static_cast<std::size_t>(n)].visible = ring == n;
   }
 }
 

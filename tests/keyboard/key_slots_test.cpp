@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "window_fixture.h"
 
@@ -86,6 +88,27 @@ TEST(KeySlotTable, NoTwoSlotsShareAKeyCodeOrALabel) {
   EXPECT_EQ(codes.size(), 35u);
   EXPECT_EQ(labels.size(), 34u);
   EXPECT_TRUE(slotRow(34).labelName.empty());
+}
+
+TEST(HomeKeys, AreASDFJKLAndSemicolonEachWithItsRing) {
+  const std::vector<int> homeKeys{13, 14, 15, 16, 19, 20, 21, 22};
+  for (int slot = 0; slot < 35; ++slot) {
+    EXPECT_EQ(isHomeKey(slot), std::ranges::find(homeKeys, slot) != homeKeys.end())
+        << "slot " << slot;
+  }
+  // The rings as designed: 975 x 855 at Top 7680.
+  const int lefts[] = {2640, 3480, 4320, 5160, 7680, 8520, 9360, 10200};
+  for (int ring = 0; ring < 8; ++ring) {
+    EXPECT_EQ(ringRect(ring), (Rect{lefts[ring], 7680, 975, 855})) << "toirog" << ring + 1;
+  }
+}
+
+TEST(HomeKeys, ATargetShowsTheRingOfItsFingersHomeKeyAndAHomeKeyShowsNone) {
+  for (int slot = 0; slot < 35; ++slot) {
+    const int circle = kExpectedKeys[static_cast<std::size_t>(slot)].circle;
+    EXPECT_EQ(ringOfTarget(slot), circle == 0 ? std::nullopt : std::optional<int>(circle - 1))
+        << "slot " << slot;
+  }
 }
 
 TEST(KeyGeometry, EveryKeyFollowsItsRowRule) {
