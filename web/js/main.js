@@ -175,6 +175,7 @@ async function start() {
   page.apply(core.load());
   page.listen();
   document.body.classList.add('ready');
+  performance.mark('arvan-ready');
   window.arvan = { page }; // for the browser tests
 
   // The service worker keeps the site for offline use; it waits for the
