@@ -1,21 +1,26 @@
 #pragma once
 
-// The desktop's alert sound: the freedesktop sound theme's bell played
-// through libcanberra on a thread of its own, so that ringing never blocks
-// the key path. Where no sound server answers, it falls back to Qt's beep.
-// It opens the sound system only when told to: opening it takes the
+// The tutor's bell. Each ring is one sound, played on a thread of the bell's
+// own so that ringing never blocks the key path: rings that come faster than
+// the sounds start wait their turn, none merged. The player (libcanberra in
+// the program) is opened only when the bell is told to: opening it takes the
 // processor for some milliseconds that the window's first frame needs more.
-// Rings before then wait, and sound once it is open.
+// Rings before then wait, and each sounds once it is open. Where the player
+// cannot play, each ring is one system beep.
 
 #include <condition_variable>
+#include <functional>
+#include <memory>
 #include <mutex>
 #include <thread>
+
+#include "ui/bell_player.h"
 
 namespace arvan {
 
 class DesktopBell {
  public:
-  DesktopBell();
+  DesktopBell(std::unique_ptr<BellPlayer> player, std::function<void()> systemBeep);
   ~DesktopBell();
   DesktopBell(const DesktopBell&) = delete;
   DesktopBell& operator=(const DesktopBell&) = delete;
@@ -26,9 +31,11 @@ class DesktopBell {
  private:
   void run();
 
+  std::unique_ptr<BellPlayer> player_;
+  std::function<void()> systemBeep_;
   std::mutex mutex_;
   std::condition_variable wake_;
-  int pending_ = 0;
+  int waiting_ = 0;  // rings not yet sounded
   bool opened_ = false;
   bool stopping_ = false;
   std::thread worker_;

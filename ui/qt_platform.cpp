@@ -1,11 +1,40 @@
 #include "ui/qt_platform.h"
 
+#include <QApplication>
 #include <QDateTime>
+#include <QMetaObject>
+
+#include "ui/canberra_player.h"
 
 namespace arvan {
+namespace {
 
-QtPlatform::QtPlatform(std::function<void()> closeWindow) : closeWindow_(std::move(closeWindow)) {
+std::function<std::unique_ptr<BellPlayer>()>& bellPlayerMaker() {
+  static std::function<std::unique_ptr<BellPlayer>()> makePlayer;
+  return makePlayer;
+}
+
+std::unique_ptr<BellPlayer> makeBellPlayer() {
+  if (bellPlayerMaker()) return bellPlayerMaker()();
+  return std::make_unique<CanberraPlayer>();
+}
+
+// Qt's beep belongs to the application's thread; the bell's thread asks it there.
+void qtBeep() {
+  if (QCoreApplication::instance() == nullptr) return;
+  QMetaObject::invokeMethod(
+      QCoreApplication::instance(), [] { QApplication::beep(); }, Qt::QueuedConnection);
+}
+
+}  // namespace
+
+QtPlatform::QtPlatform(std::function<void()> closeWindow)
+    : closeWindow_(std::move(closeWindow)), bell_(makeBellPlayer(), qtBeep) {
   reseedRandom();
+}
+
+void QtPlatform::setBellPlayerMaker(std::function<std::unique_ptr<BellPlayer>()> makePlayer) {
+  bellPlayerMaker() = std::move(makePlayer);
 }
 
 void QtPlatform::beep() { bell_.ring(); }
