@@ -10,15 +10,12 @@
 namespace arvan {
 namespace {
 
-constexpr int kJSlot = 19;
-constexpr int kKSlot = 20;
-
 void judgeHit(Form& form, Platform& platform, int struck) {
   int next = drawSlot(platform);
   if (next == struck) next = struck == kSpaceBarSlot ? 0 : struck + 1;
   form.targetSlot = next;
   form.button[static_cast<std::size_t>(next)].borderStyle = kBorderInsideSolid;
-  if ((struck == kJSlot || struck == kKSlot) && form.blindMode) {
+  if (keyAt(struck).nextLabel == NextLabel::AtPress && form.blindMode) {
     RevealTargetLabel(form, form.targetSlot);
   }
   form.button[static_cast<std::size_t>(struck)].borderStyle = kBorderSolid;

@@ -20,10 +20,10 @@ void freeTypingKeyDown(Form& form, Platform& platform, int keyCode) {
   if (!slot) return;
   if (*slot == kSpaceBarSlot) drawSpaceBarTarget(form, platform);
   showPressedLook(form, *slot);
-  if (*slot == kBackslashSlot) {
+  if (typesNothing(*slot)) {
     countHit(form);
   } else {
-    form.Text2.caption += kKeySlots[static_cast<std::size_t>(*slot)].typedChar;
+    form.Text2.caption += keyAt(*slot).typedChar;
   }
 }
 
@@ -36,10 +36,10 @@ void wordTypingKeyDown(Form& form, Platform& platform, int keyCode) {
   if (!slot) return;
   if (*slot == kSpaceBarSlot) drawSpaceBarTarget(form, platform);
   showPressedLook(form, *slot);
-  if (*slot == kBackslashSlot) {
+  if (typesNothing(*slot)) {
     countHit(form);
   } else {
-    form.typedChar = std::string(kKeySlots[static_cast<std::size_t>(*slot)].typedChar);
+    form.typedChar = std::string(keyAt(*slot).typedChar);
     CheckTypedText(form, platform, form.typedChar, form.textPos);
     ++form.textPos;
   }

@@ -9,6 +9,8 @@ namespace {
 constexpr FingerPicture left(int finger) { return {Hand::Left, finger}; }
 constexpr FingerPicture right(int finger) { return {Hand::Right, finger}; }
 constexpr FingerPicture kThumbs{Hand::BothThumbs, 1};
+constexpr NextLabel kAtPress = NextLabel::AtPress;
+constexpr NextLabel kAtRelease = NextLabel::AtRelease;
 
 // A row of keys: its slots and the rectangles of its first key, from which
 // each next key stands one pitch to the right.
@@ -45,44 +47,45 @@ int stepsIntoRow(int slot) { return slot - rowFor(slot).firstSlot; }
 
 // Columns: key code, label, the English and Mongolian captions, the design
 // caption, the show-labels captions in English and Mongolian, the typed
-// character, the home slot and the finger.
+// character, the home slot, the finger and when a blind drill shows the next
+// letter after a hit.
 // clang-format off
 constexpr std::array<KeySlot, kSlotCount> kKeySlots{{
-    {81,  "Q",           "Q",  "Ф", "Q",    "Q",   "Ф", "ф", 13,           left(5)},
-    {87,  "W",           "W",  "Ц", "W",    "W",   "Ц", "ц", 14,           left(4)},
-    {69,  "E",           "E",  "У", "E",    "E",   "У", "у", 15,           left(3)},
-    {82,  "R",           "R",  "Ж", "R",    "R",   "Ж", "ж", 16,           left(2)},
-    {84,  "T",           "T",  "Э", "T",    "T",   "Э", "э", 16,           left(2)},
-    {89,  "Y",           "Y",  "Н", "Y",    "Y",   "Н", "н", 19,           right(2)},
-    {85,  "U",           "U",  "Г", "U",    "U",   "Г", "г", 19,           right(2)},
-    {73,  "I",           "I",  "Ш", "I",    "I",   "Ш", "ш", 20,           right(3)},
-    {79,  "O",           "O",  "Ү", "O",    "O",   "Ү", "ү", 21,           right(4)},
-    {80,  "P",           "P",  "З", "P",    "P",   "З", "з", 22,           right(5)},
-    {219, "Haalt1",      "{[", "К", "{ [",  "{ [", "к", "к", 22,           right(5)},
-    {221, "Haalt2",      "]}", "Ъ", "] }",  "] }", "ъ", "ъ", 22,           right(5)},
-    {220, "BosooZuraas", "|",  "—", "|",    "|",   "—", "",  22,           right(5)},
-    {65,  "A",           "A",  "Й", "A",    "A",   "Й", "й", std::nullopt, left(5)},
-    {83,  "S",           "S",  "Ы", "S",    "S",   "Ы", "ы", std::nullopt, left(4)},
-    {68,  "D",           "D",  "Б", "D",    "D",   "Б", "б", std::nullopt, left(3)},
-    {70,  "F",           "F",  "Ө", "F",    "F",   "Ө", "ө", std::nullopt, left(2)},
-    {71,  "G",           "G",  "А", "G",    "G",   "А", "а", 16,           left(2)},
-    {72,  "H",           "H",  "Х", "H",    "H",   "Х", "х", 19,           right(2)},
-    {74,  "J",           "J",  "Р", "J",    "J",   "Р", "р", std::nullopt, right(2)},
-    {75,  "K",           "K",  "О", "K",    "K",   "О", "о", std::nullopt, right(3)},
-    {76,  "L",           "L",  "Л", "L",    "L",   "Л", "л", std::nullopt, right(4)},
-    {186, "ZegTaslal",   ":;", "Д", ": ;",  ": ;", "Д", "д", std::nullopt, right(5)},
-    {222, "Apostrop",    "'",  "П", "\"  ", "\"",  "П", "п", 22,           right(5)},
-    {90,  "Z",           "Z",  "Я", "Z",    "Z",   "Я", "я", 13,           left(5)},
-    {88,  "X",           "X",  "Ч", "X",    "X",   "Ч", "ч", 14,           left(4)},
-    {67,  "C",           "C",  "Ё", "C",    "C",   "Ё", "ё", 15,           left(3)},
-    {86,  "V",           "V",  "С", "V",    "V",   "С", "с", 16,           left(2)},
-    {66,  "B",           "B",  "М", "B",    "B",   "М", "м", 16,           left(2)},
-    {78,  "N",           "N",  "И", "N",    "N",   "И", "и", 19,           right(2)},
-    {77,  "M",           "M",  "Т", "M",    "M",   "Т", "т", 19,           right(2)},
-    {188, "Ih",          "<,", "Ь", "< ,",  "<,",  "Ь", "ь", 20,           right(3)},
-    {190, "Baga",        ">.", "В", "> .",  ">.",  "В", "в", 21,           right(4)},
-    {191, "Asuult",      "?/", "Ю", "? /",  "?/",  "Ю", "ю", 22,           right(5)},
-    {32,  "",            "",   "",  "",     "",    "",  " ", std::nullopt, kThumbs},
+    {81,  "Q",           "Q",  "Ф", "Q",    "Q",   "Ф", "ф", 13,           left(5),  kAtRelease},
+    {87,  "W",           "W",  "Ц", "W",    "W",   "Ц", "ц", 14,           left(4),  kAtRelease},
+    {69,  "E",           "E",  "У", "E",    "E",   "У", "у", 15,           left(3),  kAtRelease},
+    {82,  "R",           "R",  "Ж", "R",    "R",   "Ж", "ж", 16,           left(2),  kAtRelease},
+    {84,  "T",           "T",  "Э", "T",    "T",   "Э", "э", 16,           left(2),  kAtRelease},
+    {89,  "Y",           "Y",  "Н", "Y",    "Y",   "Н", "н", 19,           right(2), kAtRelease},
+    {85,  "U",           "U",  "Г", "U",    "U",   "Г", "г", 19,           right(2), kAtRelease},
+    {73,  "I",           "I",  "Ш", "I",    "I",   "Ш", "ш", 20,           right(3), kAtRelease},
+    {79,  "O",           "O",  "Ү", "O",    "O",   "Ү", "ү", 21,           right(4), kAtRelease},
+    {80,  "P",           "P",  "З", "P",    "P",   "З", "з", 22,           right(5), kAtRelease},
+    {219, "Haalt1",      "{[", "К", "{ [",  "{ [", "к", "к", 22,           right(5), kAtRelease},
+    {221, "Haalt2",      "]}", "Ъ", "] }",  "] }", "ъ", "ъ", 22,           right(5), kAtRelease},
+    {220, "BosooZuraas", "|",  "—", "|",    "|",   "—", "",  22,           right(5), kAtRelease},
+    {65,  "A",           "A",  "Й", "A",    "A",   "Й", "й", std::nullopt, left(5),  kAtRelease},
+    {83,  "S",           "S",  "Ы", "S",    "S",   "Ы", "ы", std::nullopt, left(4),  kAtRelease},
+    {68,  "D",           "D",  "Б", "D",    "D",   "Б", "б", std::nullopt, left(3),  kAtRelease},
+    {70,  "F",           "F",  "Ө", "F",    "F",   "Ө", "ө", std::nullopt, left(2),  kAtRelease},
+    {71,  "G",           "G",  "А", "G",    "G",   "А", "а", 16,           left(2),  kAtRelease},
+    {72,  "H",           "H",  "Х", "H",    "H",   "Х", "х", 19,           right(2), kAtRelease},
+    {74,  "J",           "J",  "Р", "J",    "J",   "Р", "р", std::nullopt, right(2), kAtPress},
+    {75,  "K",           "K",  "О", "K",    "K",   "О", "о", std::nullopt, right(3), kAtPress},
+    {76,  "L",           "L",  "Л", "L",    "L",   "Л", "л", std::nullopt, right(4), kAtRelease},
+    {186, "ZegTaslal",   ":;", "Д", ": ;",  ": ;", "Д", "д", std::nullopt, right(5), kAtRelease},
+    {222, "Apostrop",    "'",  "П", "\"  ", "\"",  "П", "п", 22,           right(5), kAtRelease},
+    {90,  "Z",           "Z",  "Я", "Z",    "Z",   "Я", "я", 13,           left(5),  kAtRelease},
+    {88,  "X",           "X",  "Ч", "X",    "X",   "Ч", "ч", 14,           left(4),  kAtRelease},
+    {67,  "C",           "C",  "Ё", "C",    "C",   "Ё", "ё", 15,           left(3),  kAtRelease},
+    {86,  "V",           "V",  "С", "V",    "V",   "С", "с", 16,           left(2),  kAtRelease},
+    {66,  "B",           "B",  "М", "B",    "B",   "М", "м", 16,           left(2),  kAtRelease},
+    {78,  "N",           "N",  "И", "N",    "N",   "И", "и", 19,           right(2), kAtRelease},
+    {77,  "M",           "M",  "Т", "M",    "M",   "Т", "т", 19,           right(2), kAtRelease},
+    {188, "Ih",          "<,", "Ь", "< ,",  "<,",  "Ь", "ь", 20,           right(3), kAtRelease},
+    {190, "Baga",        ">.", "В", "> .",  ">.",  "В", "в", 21,           right(4), kAtRelease},
+    {191, "Asuult",      "?/", "Ю", "? /",  "?/",  "Ю", "ю", 22,           right(5), kAtRelease},
+    {32,  "",            "",   "",  "",     "",    "",  " ", std::nullopt, kThumbs,  kAtRelease},
 }};
 // clang-format on
 
@@ -109,12 +112,16 @@ constexpr std::array<int, kHomeKeyCount> kHomeKeys = [] {
 
 }  // namespace
 
+const KeySlot& keyAt(int slot) { return kKeySlots[static_cast<std::size_t>(slot)]; }
+
 std::optional<int> slotForKeyCode(int keyCode) {
   for (int slot = 0; slot < kSlotCount; ++slot) {
     if (kKeySlots[static_cast<std::size_t>(slot)].keyCode == keyCode) return slot;
   }
   return std::nullopt;
 }
+
+bool typesNothing(int slot) { return keyAt(slot).typedChar.empty(); }
 
 Rect outlineRect(int slot) {
   const Row& row = rowFor(slot);
@@ -152,7 +159,7 @@ Rect ringRect(int ring) {
 }
 
 std::optional<int> ringOfTarget(int slot) {
-  const std::optional<int> home = kKeySlots[static_cast<std::size_t>(slot)].homeSlot;
+  const std::optional<int> home = keyAt(slot).homeSlot;
   if (!home) return std::nullopt;
   return static_cast<int>(std::ranges::find(kHomeKeys, *home) - kHomeKeys.begin());
 }

@@ -30,6 +30,10 @@ struct FingerPicture {
   friend bool operator==(const FingerPicture&, const FingerPicture&) = default;
 };
 
+// When a blind drill shows the learner the next target's letter after a hit
+// on a key: as the key is released, or already as it goes down.
+enum class NextLabel { AtRelease, AtPress };
+
 struct KeySlot {
   int keyCode;                             // Windows virtual-key code of the US layout
   std::string_view labelName;              // empty for the space bar, which has no label
@@ -38,15 +42,19 @@ struct KeySlot {
   std::string_view designCaption;          // the window as loaded
   std::string_view shownEnglishCaption;    // written by the show-labels
   std::string_view shownMongolianCaption;  // action
-  std::string_view typedChar;              // empty for the backslash, which types nothing
+  std::string_view typedChar;              // empty for the backslash, which types
+                                           // nothing but counts a right key
   std::optional<int> homeSlot;             // the home key of the striking finger,
                                            // none on a home key and the space bar
   FingerPicture finger;
+  NextLabel nextLabel;
 };
 
 extern const std::array<KeySlot, kSlotCount> kKeySlots;
 
+[[nodiscard]] const KeySlot& keyAt(int slot);
 [[nodiscard]] std::optional<int> slotForKeyCode(int keyCode);
+[[nodiscard]] bool typesNothing(int slot);
 
 // Row geometry: one rule per row, with the exception of the Z row folded in.
 [[nodiscard]] Rect outlineRect(int slot);

@@ -5,15 +5,10 @@
 #include "keyboard/key_look.h"
 
 namespace arvan {
-namespace {
-
-const KeySlot& keyOf(int slot) { return kKeySlots[static_cast<std::size_t>(slot)]; }
-
-}  // namespace
 
 void ShowFingerGuide(Form& form, const int& slot) {
   if (!isTarget(form, slot)) return;
-  const FingerPicture finger = keyOf(slot).finger;
+  const FingerPicture finger = keyAt(slot).finger;
   for (int n = 0; n < kHandPictureCount; ++n) {
     const bool thumbs = finger.hand == Hand::BothThumbs && n == 1;
     const auto i = static_cast<std::size_t>(n);
@@ -35,13 +30,13 @@ void RevealTargetLabel(Form& form, const int& slot) {
   blankLabels(form);
   form.cmdShow.enabled = false;
   if (slot < kLabelledSlotCount) {
-    form.keyLabel[static_cast<std::size_t>(slot)].caption = std::string(keyOf(slot).*column);
+    form.keyLabel[static_cast<std::size_t>(slot)].caption = std::string(keyAt(slot).*column);
   }
 }
 
 void PaintTargetKey(Form& form, const int& slot) {
   if (form.Start.enabled || !isTarget(form, slot)) return;
-  const KeySlot& key = keyOf(slot);
+  const KeySlot& key = keyAt(slot);
   form.button[static_cast<std::size_t>(slot)].backColour = kRed;
   if (key.homeSlot) form.button[static_cast<std::size_t>(*key.homeSlot)].backColour = kGrey;
   form.Back[static_cast<std::size_t>(slot)].backColour = kGreen;
