@@ -7,6 +7,7 @@
 #include "drill/drill_start.h"
 #include "drill/key_press.h"
 #include "drill/key_release.h"
+#include "keyboard/key_captions.h"
 
 namespace arvan {
 

@@ -76,11 +76,4 @@ void showLabels(Form& form) {
   if (form.OptMon.value != 0) setKeyCaptions(form, &KeySlot::shownMongolianCaption);
 }
 
-void blankLabels(Form& form) {
-  form.blindMode = true;
-  form.cmdNoView.enabled = false;
-  form.cmdShow.enabled = true;
-  setKeyCaptions(form, nullptr);
-}
-
 }  // namespace arvan

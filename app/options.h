@@ -21,6 +21,5 @@ void selectOption(Form& form, Platform& platform, Control& option);
 void chooseEnglishLayout(Form& form, Platform& platform);
 void chooseMongolianLayout(Form& form, Platform& platform);
 void showLabels(Form& form);
-void blankLabels(Form& form);
 
 }  // namespace arvan

@@ -1,7 +1,7 @@
 #include "drill/drill_clock.h"
 
-#include "app/options.h"
 #include "drill/run_state.h"
+#include "keyboard/key_captions.h"
 #include "keyboard/key_look.h"
 #include "keyboard/target_painting.h"
 

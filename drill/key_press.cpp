@@ -1,9 +1,9 @@
 #include "drill/key_press.h"
 
 #include "app/mode.h"
-#include "app/options.h"
 #include "drill/run_state.h"
 #include "drill/typing_keys.h"
+#include "keyboard/key_captions.h"
 #include "keyboard/key_look.h"
 #include "keyboard/target_painting.h"
 

@@ -9,4 +9,11 @@ void setKeyCaptions(Form& form, CaptionColumn column) {
   }
 }
 
+void blankLabels(Form& form) {
+  form.blindMode = true;
+  form.cmdNoView.enabled = false;
+  form.cmdShow.enabled = true;
+  setKeyCaptions(form, nullptr);
+}
+
 }  // namespace arvan

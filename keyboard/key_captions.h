@@ -13,4 +13,8 @@ using CaptionColumn = std::string_view KeySlot::*;
 // nullptr writes the empty text.
 void setKeyCaptions(Form& form, CaptionColumn column);
 
+// The blank-labels action (cmdNoView): every key label empty and blind mode
+// on, with only cmdShow left to show them again.
+void blankLabels(Form& form);
+
 }  // namespace arvan

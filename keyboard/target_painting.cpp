@@ -1,6 +1,5 @@
 #include "keyboard/target_painting.h"
 
-#include "app/options.h"
 #include "keyboard/key_captions.h"
 #include "keyboard/key_look.h"
 

@@ -5,7 +5,6 @@
 // carries the target flag.
 
 #include "app/form.h"
-#include "app/platform.h"
 
 namespace arvan {
 
