@@ -34,11 +34,7 @@ void enterWordTyping(Form& form, Platform& platform) {
   form.Text2.visible = false;
   setProgress(form, 0);
   form.timSeconds.enabled = true;
-  for (Control* c : {&form.Start, &form.lblExit, &form.cmdNoView, &form.cmdShow, &form.txtCount,
-                     &form.txtCountError, &form.OptEng, &form.OptMon, &form.Option1, &form.Option2,
-                     &form.Option3, &form.Frame1, &form.Frame2}) {
-    c->enabled = false;
-  }
+  lockRunControls(form);
   showHandsAtRest(form);
 }
 
@@ -50,14 +46,9 @@ void enterFreeTyping(Form& form, Platform& platform) {
   hideMenu(form);
   form.Text1.visible = false;
   form.Text2.visible = true;
-  for (Control* c : {&form.Start, &form.cmdShow, &form.cmdNoView, &form.Frame1, &form.Frame2,
-                     &form.lblElapsedTime, &form.Option1, &form.Option2, &form.Option3,
-                     &form.OptMon, &form.OptEng, &form.lblExit}) {
-    c->enabled = false;
-  }
+  lockRunControls(form);
+  form.lblElapsedTime.enabled = false;
   form.timSeconds.enabled = false;
-  form.txtCount.enabled = false;
-  form.txtCountError.enabled = false;
   setProgress(form, 0);
   form.elapsedTime = {};
   form.lblElapsedTime.caption = formatClock(form.elapsedTime);
@@ -77,11 +68,7 @@ void backToIdle(Form& form, Platform& platform) {
   form.Text1.visible = false;
   form.Text2.visible = false;
   form.timSeconds.enabled = false;
-  for (Control* c : {&form.Start, &form.lblExit, &form.cmdNoView, &form.cmdShow, &form.txtCount,
-                     &form.txtCountError, &form.OptEng, &form.OptMon, &form.Option1, &form.Option2,
-                     &form.Option3, &form.Frame1, &form.Frame2}) {
-    c->enabled = true;
-  }
+  unlockRunControls(form);
   showHandsAtRest(form);
 }
 

@@ -26,11 +26,7 @@ void endOfDrill(Form& form) {
   if (form.blindMode) blankLabels(form);
   setProgress(form, 0);
   form.timSeconds.enabled = false;
-  for (Control* c : {&form.Start, &form.lblExit, &form.cmdNoView, &form.cmdShow, &form.txtCount,
-                     &form.txtCountError, &form.OptEng, &form.OptMon, &form.Option1, &form.Option2,
-                     &form.Option3, &form.Frame1, &form.Frame2}) {
-    c->enabled = true;
-  }
+  unlockRunControls(form);
   showHandsAtRest(form);
   clearTargetFlags(form);
 }

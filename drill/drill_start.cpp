@@ -7,18 +7,12 @@
 namespace arvan {
 
 void StartClick(Form& form, Platform& platform) {
-  for (Control* c :
-       {&form.cmdShow, &form.cmdNoView, &form.Frame1, &form.Frame2, &form.lblElapsedTime,
-        &form.Option1, &form.Option2, &form.Option3, &form.OptMon, &form.OptEng, &form.lblExit}) {
-    c->enabled = false;
-  }
+  lockRunControls(form);
+  form.lblElapsedTime.enabled = false;
   form.timSeconds.enabled = true;
-  form.txtCount.enabled = false;
-  form.txtCountError.enabled = false;
   setProgress(form, 0);
   restartClock(form, platform);
   zeroCounts(form);
-  form.Start.enabled = false;
   platform.reseedRandom();
   form.targetSlot = drawSlot(platform);
 

@@ -57,17 +57,11 @@ void keyDown(Form& form, Platform& platform, int keyCode) {
 }
 
 void altStop(Form& form) {
-  for (Control* c : {&form.Start, &form.lblExit, &form.cmdNoView, &form.cmdShow}) {
-    c->enabled = true;
-  }
+  unlockRunControls(form);
+  form.lblElapsedTime.enabled = true;
   form.timSeconds.enabled = false;
   setProgress(form, 0);
-  for (Control* c : {&form.txtCountError, &form.txtCount, &form.OptMon, &form.OptEng, &form.Option1,
-                     &form.Option2, &form.Option3, &form.Frame1, &form.Frame2}) {
-    c->enabled = true;
-  }
   showHandsAtRest(form);
-  form.lblElapsedTime.enabled = true;
   clearTargetFlags(form);
   if (form.blindMode) blankLabels(form);
   ResetKeyColours(form);

@@ -11,6 +11,14 @@ void addOne(int& count) {
   if (count < INT_MAX) ++count;
 }
 
+void setRunControlsEnabled(Form& form, bool enabled) {
+  for (Control* c : {&form.Start, &form.lblExit, &form.cmdNoView, &form.cmdShow, &form.txtCount,
+                     &form.txtCountError, &form.OptEng, &form.OptMon, &form.Option1, &form.Option2,
+                     &form.Option3, &form.Frame1, &form.Frame2}) {
+    c->enabled = enabled;
+  }
+}
+
 }  // namespace
 
 std::string formatClock(std::chrono::nanoseconds elapsed) {
@@ -53,6 +61,10 @@ void applyKeyProgress(Form& form) {
   const int value = form.ProgressBar1.value;
   setProgress(form, value < 10 ? value + 5 : value - 5);
 }
+
+void lockRunControls(Form& form) { setRunControlsEnabled(form, false); }
+
+void unlockRunControls(Form& form) { setRunControlsEnabled(form, true); }
 
 int drawSlot(Platform& platform) {
   const float r = platform.random();

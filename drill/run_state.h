@@ -26,6 +26,13 @@ void setProgress(Form& form, int value);
 // A judged key: below 10 the bar rises by 5, otherwise it falls by 5.
 void applyKeyProgress(Form& form);
 
+// What a run locks and its end unlocks: Start, lblExit, both label buttons,
+// both counters, and the five options with their frames. The clock label is
+// no member: Start and free typing disable it, and only the Alt stop enables
+// it again.
+void lockRunControls(Form& form);
+void unlockRunControls(Form& form);
+
 // A draw of a key slot in 1..34 from the next random value.
 [[nodiscard]] int drawSlot(Platform& platform);
 
