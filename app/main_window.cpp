@@ -1,5 +1,7 @@
 #include "app/main_window.h"
 
+#include <array>
+
 #include "app/menu.h"
 #include "app/options.h"
 #include "app/start_up.h"
@@ -10,36 +12,52 @@
 #include "keyboard/key_captions.h"
 
 namespace arvan {
+namespace {
+
+using ClickAction = void (*)(Form& form, Platform& platform, Control& clicked);
+
+struct Clickable {
+  Control Form::*control;
+  ClickAction action;
+};
+
+// The controls that have a click handler of their own, with that handler.
+constexpr std::array<Clickable, 13> kClickables{{
+    {&Form::lblMenu1, [](Form& f, Platform&, Control&) { showMenu(f); }},
+    {&Form::lblSubMenu1, [](Form& f, Platform& p, Control&) { enterWordTyping(f, p); }},
+    {&Form::lblSubMenu2, [](Form& f, Platform& p, Control&) { enterFreeTyping(f, p); }},
+    {&Form::lblSubMenu3, [](Form& f, Platform& p, Control&) { backToIdle(f, p); }},
+    {&Form::lblExit, [](Form&, Platform& p, Control&) { p.closeWindow(); }},
+    {&Form::Start, [](Form& f, Platform& p, Control&) { StartClick(f, p); }},
+    {&Form::cmdShow, [](Form& f, Platform&, Control&) { showLabels(f); }},
+    {&Form::cmdNoView, [](Form& f, Platform&, Control&) { blankLabels(f); }},
+    {&Form::OptEng, runOptionAction},
+    {&Form::OptMon, runOptionAction},
+    {&Form::Option1, runOptionAction},
+    {&Form::Option2, runOptionAction},
+    {&Form::Option3, runOptionAction},
+}};
+
+const Clickable* clickableFor(const Form& form, const Control& control) {
+  for (const Clickable& clickable : kClickables) {
+    if (&(form.*clickable.control) == &control) return &clickable;
+  }
+  return nullptr;
+}
+
+}  // namespace
 
 FormHit::FormHit(Platform& platform) : platform_(platform) {}
 
 void FormHit::load() { startUp(form_, platform_); }
 
-bool FormHit::isClickable(const Control& c) const {
-  const Form& f = form_;
-  for (const Control* clickable :
-       {&f.lblMenu1, &f.lblSubMenu1, &f.lblSubMenu2, &f.lblSubMenu3, &f.lblExit, &f.Start,
-        &f.OptEng, &f.OptMon, &f.Option1, &f.Option2, &f.Option3, &f.cmdShow, &f.cmdNoView}) {
-    if (&c == clickable) return true;
-  }
-  return false;
-}
+bool FormHit::isClickable(const Control& c) const { return clickableFor(form_, c) != nullptr; }
 
 void FormHit::click(const Control& c) {
-  if (!isClickable(c) || !c.visible || !c.enabled) return;
+  const Clickable* clickable = clickableFor(form_, c);
+  if (clickable == nullptr || !c.visible || !c.enabled) return;
   if (const Control* frame = form_.frameOf(c); frame != nullptr && !frame->enabled) return;
-  Form& f = form_;
-  if (&c == &f.lblMenu1) showMenu(f);
-  if (&c == &f.lblSubMenu1) enterWordTyping(f, platform_);
-  if (&c == &f.lblSubMenu2) enterFreeTyping(f, platform_);
-  if (&c == &f.lblSubMenu3) backToIdle(f, platform_);
-  if (&c == &f.lblExit) platform_.closeWindow();
-  if (&c == &f.Start) StartClick(f, platform_);
-  if (&c == &f.cmdShow) showLabels(f);
-  if (&c == &f.cmdNoView) blankLabels(f);
-  for (Control* option : {&f.OptEng, &f.OptMon, &f.Option1, &f.Option2, &f.Option3}) {
-    if (&c == option) runOptionAction(f, platform_, *option);
-  }
+  clickable->action(form_, platform_, form_.*clickable->control);
 }
 
 void FormHit::clickBackground() { hideMenu(form_); }

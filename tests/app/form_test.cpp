@@ -359,6 +359,17 @@ TEST_F(StartUp, ATickWithTheTimerOffChangesNothing) {
   EXPECT_EQ(testing::firstDifference(before, testing::screenOf(form())), "");
 }
 
+TEST_F(StartUp, OnlyTheMenuStartExitOptionsAndLabelButtonsTakeAClick) {
+  std::set<std::string_view> clickable;
+  for (const Control* c : form().controlsInDrawingOrder()) {
+    if (window.isClickable(*c)) clickable.insert(c->name);
+  }
+  EXPECT_EQ(clickable,
+            (std::set<std::string_view>{"lblMenu1", "lblSubMenu1", "lblSubMenu2", "lblSubMenu3",
+                                        "lblExit", "Start", "OptEng", "OptMon", "Option1",
+                                        "Option2", "Option3", "cmdShow", "cmdNoView"}));
+}
+
 TEST_F(StartUp, ExitClosesTheWindowOnlyWhenItIsEnabled) {
   startDrillOn(4);
   window.click(form().lblExit);
