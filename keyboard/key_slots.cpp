@@ -1,7 +1,6 @@
 #include "keyboard/key_slots.h"
 
 #include <algorithm>
-#include <ranges>
 
 namespace arvan {
 namespace {
@@ -92,23 +91,32 @@ constexpr std::array<KeySlot, kSlotCount> kKeySlots{{
 namespace {
 
 constexpr bool isHomeOfSomeKey(int slot) {
-  return std::ranges::any_of(kKeySlots,
-                             [slot](const KeySlot& key) { return key.homeSlot == slot; });
+  return std::any_of(kKeySlots.begin(), kKeySlots.end(),
+                     [slot](const KeySlot& key) { return key.homeSlot == slot; });
 }
 
-static_assert(std::ranges::count_if(std::views::iota(0, kSlotCount), isHomeOfSomeKey) ==
-                  kHomeKeyCount,
-              "one ring for each home key");
-
 // The home keys in slot order: ring n stands around the nth.
-constexpr std::array<int, kHomeKeyCount> kHomeKeys = [] {
-  std::array<int, kHomeKeyCount> keys{};
-  auto next = keys.begin();
+struct HomeKeys {
+  std::array<int, kHomeKeyCount> slots{};
+  std::size_t count = 0;
+};
+
+constexpr HomeKeys kHomeKeys = [] {
+  HomeKeys keys;
   for (int slot = 0; slot < kSlotCount; ++slot) {
-    if (isHomeOfSomeKey(slot)) *next++ = slot;
+    if (isHomeOfSomeKey(slot)) keys.slots.at(keys.count++) = slot;
   }
   return keys;
 }();
+static_assert(kHomeKeys.count == kHomeKeyCount, "one ring for each home key");
+
+// The ring around a home key; none around any other key.
+std::optional<int> ringAround(int slot) {
+  for (int ring = 0; ring < kHomeKeyCount; ++ring) {
+    if (kHomeKeys.slots[static_cast<std::size_t>(ring)] == slot) return ring;
+  }
+  return std::nullopt;
+}
 
 }  // namespace
 
@@ -148,20 +156,19 @@ Point labelRestPosition(int slot) {
   return {first.x + kKeyPitch * stepsIntoRow(slot), first.y};
 }
 
-bool isHomeKey(int slot) { return std::ranges::find(kHomeKeys, slot) != kHomeKeys.end(); }
+bool isHomeKey(int slot) { return ringAround(slot).has_value(); }
 
 Colour restOutlineColour(int slot) { return isHomeKey(slot) ? kRed : kGrey; }
 
 Rect ringRect(int ring) {
-  const Rect key = outlineRect(kHomeKeys[static_cast<std::size_t>(ring)]);
+  const Rect key = outlineRect(kHomeKeys.slots[static_cast<std::size_t>(ring)]);
   return {key.left - kRingClearance, key.top - kRingClearance, key.width + 2 * kRingClearance,
           key.height + 2 * kRingClearance};
 }
 
 std::optional<int> ringOfTarget(int slot) {
   const std::optional<int> home = keyAt(slot).homeSlot;
-  if (!home) return std::nullopt;
-  return static_cast<int>(std::ranges::find(kHomeKeys, *home) - kHomeKeys.begin());
+  return home ? ringAround(*home) : std::nullopt;
 }
 
 }  // namespace arvan
