@@ -3,30 +3,18 @@
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QScrollBar>
-#include <QTextBlock>
 #include <cmath>
-#include <optional>
 #include <string_view>
 
-#include "ui/colours.h"
 #include "ui/display_font.h"
 #include "ui/flat_button.h"
-#include "ui/growing_text.h"
 #include "ui/pressure_bar.h"
 #include "ui/text_box.h"
+#include "ui/to_qt.h"
 
 namespace arvan {
 namespace {
-
-QString toQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// Text boxes show a line end as one break.
-QString shownText(std::string_view text) { return toQString(text).remove(QLatin1Char('\r')); }
 
 void setColours(QWidget* widget, const Control& c, QPalette::ColorRole back,
                 QPalette::ColorRole fore, bool keepDisabledText) {
@@ -103,29 +91,6 @@ QWidget* makeWidget(const Control& c, QWidget* parent) {
     default:
       return nullptr;
   }
-}
-
-// A replaced text is shown anew; an appended one only adds what is new.
-// Returns whether the box's paragraphs stopped following the text's.
-bool showText(QPlainTextEdit* box, std::string_view text, bool replaced) {
-  bool split = false;
-  if (replaced) {
-    box->setPlainText(shownText(text));
-  } else {
-    split = appendKeepingLayoutShort(box, shownText(text));
-  }
-  box->verticalScrollBar()->setValue(box->verticalScrollBar()->maximum());
-  return split;
-}
-
-// Character positions count a line end as two; the box shows it as one.
-int shownPosition(const std::string& text, int position) {
-  const QString all = toQString(text);
-  return position - static_cast<int>(all.left(position).count(QLatin1Char('\r')));
-}
-
-void showSelection(TextBox* box, const Control& c) {
-  box->showHighlight(shownPosition(c.caption, c.selStart), c.selLength);
 }
 
 }  // namespace
@@ -206,14 +171,6 @@ void ChildControls::place(Child& child) {
   font.setPixelSize(std::max(1, static_cast<int>(std::lround(c.font.points * 20 * scale_))));
   font.setBold(c.font.bold);
   child.widget->setFont(font);
-
-  // Lines split off at the old width no longer break where the text would.
-  auto* box = dynamic_cast<TextBox*>(child.widget);
-  if (box != nullptr && child.shown.linesSplit) {
-    showText(box, c.caption, true);
-    showSelection(box, c);
-    child.shown.linesSplit = false;
-  }
 }
 
 void ChildControls::sync() {
@@ -233,16 +190,7 @@ void ChildControls::syncChild(Child& child, bool force) {
   if (force || now.enabled != was.enabled) widget->setEnabled(now.enabled);
 
   if (auto* box = dynamic_cast<TextBox*>(widget)) {
-    const std::optional<std::string_view> appended =
-        force ? std::nullopt : was.text.appendedIn(now.caption);
-    if (!appended || !appended->empty()) {
-      const bool split = showText(box, appended ? *appended : now.caption, !appended);
-      was.linesSplit = appended && (was.linesSplit || split);
-      was.text.remember(now.caption);
-    }
-    if (!appended || now.selStart != was.selStart || now.selLength != was.selLength) {
-      showSelection(box, now);
-    }
+    box->show(now.caption, now.selStart, now.selLength);
   } else if (auto* line = qobject_cast<QLineEdit*>(widget)) {
     if (force || now.caption != was.caption) line->setText(toQString(now.caption));
   } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
@@ -258,8 +206,6 @@ void ChildControls::syncChild(Child& child, bool force) {
   was.visible = now.visible;
   was.enabled = now.enabled;
   was.value = now.value;
-  was.selStart = now.selStart;
-  was.selLength = now.selLength;
   if (now.kind != ControlKind::TextBox || !now.multiLine) was.caption = now.caption;
 }
 

@@ -14,7 +14,6 @@
 #include <vector>
 
 #include "app/form.h"
-#include "ui/shown_text.h"
 
 namespace arvan {
 
@@ -39,11 +38,7 @@ class ChildControls {
     bool visible = true;
     bool enabled = true;
     int value = 0;
-    int selStart = 0;
-    int selLength = 0;
-    std::string caption;      // all but the multi-line text boxes
-    ShownText text;           // the multi-line text boxes
-    bool linesSplit = false;  // their full lines split off, see growing_text.h
+    std::string caption;  // all but the multi-line text boxes, which keep their own
   };
   struct Child {
     const Control* control;

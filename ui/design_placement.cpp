@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/form_painter.h"
+#include "ui/to_qt.h"
 
 namespace arvan {
 

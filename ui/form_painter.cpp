@@ -4,16 +4,12 @@
 #include <QPainterPath>
 #include <algorithm>
 
-#include "ui/colours.h"
+#include "ui/to_qt.h"
 
 namespace arvan {
 namespace {
 
 constexpr double kTwipsPerPixel = 15.0;
-
-QString toQString(const std::string& text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 double cornerRadius(const QRectF& r) { return std::min(r.width(), r.height()) * 0.16; }
 
@@ -23,8 +19,6 @@ bool isWindowless(const Control& control) {
   return control.kind == ControlKind::Label || control.kind == ControlKind::Shape ||
          control.kind == ControlKind::Image;
 }
-
-QRectF toQRectF(const Rect& r) { return QRectF(r.left, r.top, r.width, r.height); }
 
 void paintShape(QPainter& painter, const Control& c, const QPalette& palette) {
   const double penWidth = c.borderWidth * kTwipsPerPixel;

@@ -64,6 +64,5 @@ class FormPainter {
 [[nodiscard]] bool isWindowless(const Control& control);
 // Draws a shape control, in twips; `palette` gives its system colours.
 void paintShape(QPainter& painter, const Control& control, const QPalette& palette);
-[[nodiscard]] QRectF toQRectF(const Rect& r);
 
 }  // namespace arvan

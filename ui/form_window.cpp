@@ -4,9 +4,9 @@
 #include <QKeyEvent>
 #include <QPainter>
 
-#include "ui/colours.h"
 #include "ui/key_event_codes.h"
 #include "ui/prefault.h"
+#include "ui/to_qt.h"
 
 namespace arvan {
 namespace {

@@ -1,15 +1,9 @@
 #include "ui/label_fonts.h"
 
 #include "ui/display_font.h"
+#include "ui/to_qt.h"
 
 namespace arvan {
-namespace {
-
-QString toQString(const std::string& text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 LabelFonts::Face& LabelFonts::face(const Font& font) {
   for (Face& f : faces_) {

@@ -4,6 +4,7 @@
 #include <QTransform>
 
 #include "ui/design_placement.h"
+#include "ui/to_qt.h"
 
 namespace arvan {
 namespace {

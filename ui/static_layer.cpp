@@ -2,8 +2,8 @@
 
 #include <QPainter>
 
-#include "ui/colours.h"
 #include "ui/form_painter.h"
+#include "ui/to_qt.h"
 
 namespace arvan {
 

@@ -1,11 +1,23 @@
 #pragma once
 
 // A multi-line text box of the window: black, read-only, never focused, with
-// a vertical scroll bar. Its highlight marks the next character to type.
-// Qt's selection draws nothing for a blank at the end of a wrapped line or
-// for a line break, so there the box paints the mark itself, one blank wide.
+// a vertical scroll bar, scrolled to the end of its text or to its highlight.
+//
+// The highlight marks the next character to type. Qt's selection draws
+// nothing for a blank at the end of a wrapped line or for a line break, so
+// there the box paints the mark itself, one blank wide.
+//
+// Free typing appends one letter at a time to a text that may grow to book
+// length, and each key must cost the same however long the text. Qt lays a
+// whole paragraph out again after any change to it, so after each append the
+// full lines of the last paragraph, which appending can no longer change
+// (lines are filled one after the other), are split off into a paragraph of
+// their own: the next append lays out one line. The lines break where they
+// broke, to within a pixel, until the box's width or font changes: then it
+// shows the whole text anew.
 
 #include <QPlainTextEdit>
+#include <string>
 
 namespace arvan {
 
@@ -13,19 +25,29 @@ class TextBox : public QPlainTextEdit {
  public:
   explicit TextBox(QWidget* parent);
 
-  // Marks `length` characters from `start` (positions in the text shown),
-  // scrolled into view; a length of 0 marks nothing.
-  void showHighlight(int start, int length);
+  // Shows `text` and marks `length` characters from `start`; positions
+  // count a line end (carriage return and line feed) as two characters.
+  void show(const std::string& text, int start, int length);
 
   static constexpr QRgb kHighlight = 0x0078D7;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
+  void showWholeText();
+  void append(std::string_view text);
+  void showHighlight();
   // Where the box paints the mark itself, in the viewport; empty where Qt's
   // selection shows it or nothing is marked.
   [[nodiscard]] QRect ownMark() const;
+
+  std::string text_;  // what the box shows, line ends and all
+  int start_ = 0;     // the highlight, in the box's own positions
+  int length_ = 0;
+  bool linesSplit_ = false;
 };
 
 }  // namespace arvan

@@ -10,8 +10,8 @@
 
 #include "app/main_window.h"
 #include "fake_platform.h"
-#include "ui/colours.h"
 #include "ui/design_placement.h"
+#include "ui/to_qt.h"
 
 namespace arvan {
 namespace {

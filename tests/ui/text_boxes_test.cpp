@@ -6,36 +6,34 @@
 #include <string>
 #include <vector>
 
-#include "ui/growing_text.h"
-#include "ui/shown_text.h"
+#include "ui/text_box.h"
 
 namespace arvan {
 namespace {
 
-TEST(ShownText, TellsAnAppendFromANewText) {
-  ShownText shown;
-  EXPECT_EQ(shown.appendedIn("тэмүүжин"), "тэмүүжин");  // nothing shown yet
+// What the box shows, with its paragraph breaks as plain line breaks.
+std::string shownText(const TextBox& box) {
+  return box.toPlainText().replace(QChar::ParagraphSeparator, QLatin1Char('\n')).toStdString();
+}
 
-  std::string text = "Зөв бичнэ үү: ";
-  shown.remember(text);
-  EXPECT_EQ(shown.appendedIn(text), "");
-  EXPECT_EQ(shown.appendedIn(text + "ө"), "ө");                    // a two-byte letter
-  EXPECT_EQ(shown.appendedIn("Зөв"), std::nullopt);                // shorter: a new text
-  EXPECT_EQ(shown.appendedIn("Буруу бичнэ үү: ө"), std::nullopt);  // differs before the end
-
-  // Far past the bytes it keeps, an append is still told from a change
-  // among the last bytes shown.
-  for (int i = 0; i < 5000; ++i) text += "а ";
-  shown.remember(text);
-  EXPECT_EQ(shown.appendedIn(text + "б"), "б");
-  std::string changed = text;
-  changed[changed.size() - 3] = 'x';
-  EXPECT_EQ(shown.appendedIn(changed + "б"), std::nullopt);
+TEST(TextBox, ShowsANewTextAnewEvenWhereItEndsAsTheOldOneDid) {
+  TextBox box(nullptr);
+  box.resize(300, 200);
+  box.QWidget::show();
+  std::string text = "Алив бичээд байгаарай\r\n";
+  for (int i = 0; i < 300; ++i) text += "ө";
+  box.show(text, 0, 0);
+  std::string replaced = text;
+  replaced.replace(0, 8, "Ахиж");  // another start, the same end
+  replaced += "ү";
+  box.show(replaced, 0, 0);
+  replaced.erase(replaced.find('\r'), 1);
+  EXPECT_EQ(shownText(box), replaced);
 }
 
 // The line starts of every line the box shows, as offsets into its text
 // without the paragraph breaks that appending puts in.
-std::vector<int> lineStarts(const QPlainTextEdit& box) {
+std::vector<int> lineStarts(const TextBox& box) {
   std::vector<int> starts;
   int before = 0;
   for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next()) {
@@ -48,29 +46,37 @@ std::vector<int> lineStarts(const QPlainTextEdit& box) {
   return starts;
 }
 
-TEST(GrowingText, AppendedTextBreaksIntoTheLinesOfTheWholeTextShownAtOnce) {
-  QPlainTextEdit growing;
-  QPlainTextEdit whole;
-  for (QPlainTextEdit* box : {&growing, &whole}) {
+TEST(TextBox, AppendedTextBreaksIntoTheLinesOfTheWholeTextShownAtOnce) {
+  TextBox growing(nullptr);
+  TextBox whole(nullptr);
+  for (TextBox* box : {&growing, &whole}) {
     box->resize(300, 200);
-    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    box->show();
+    box->QWidget::show();
   }
-  const QString words = QStringLiteral("нарантуяа цэцэг долгор ганбаатар ");
-  QString text;
-  bool split = false;
+  const std::string words = "нарантуяа ёндон долгор ганбаатар ";
+  std::string text;
+  std::size_t at = 0;
   for (int i = 0; i < 400; ++i) {
-    const QString letter = words.mid(i % words.size(), 1);
-    text += letter;
-    split = appendKeepingLayoutShort(&growing, letter) || split;
+    std::size_t end = at + 1;
+    while (end < words.size() && (static_cast<unsigned char>(words[end]) & 0xC0) == 0x80) ++end;
+    text += words.substr(at, end - at);
+    at = end % words.size();
+    growing.show(text, 0, 0);
   }
-  whole.setPlainText(text);
+  whole.show(text, 0, 0);
 
-  EXPECT_TRUE(split);
-  EXPECT_EQ(growing.toPlainText().remove(QChar::ParagraphSeparator).remove(QLatin1Char('\n')),
-            text);
+  std::string shown = shownText(growing);
+  std::erase(shown, '\n');  // the breaks of the lines split off
+  EXPECT_EQ(shown, text);
+  EXPECT_GT(growing.document()->blockCount(), 5);  // full lines were split off
   EXPECT_LE(growing.document()->lastBlock().layout()->lineCount(), 1);
   EXPECT_GT(lineStarts(whole).size(), 5u);
+  EXPECT_EQ(lineStarts(growing), lineStarts(whole));
+
+  // At another width the whole text is shown anew and breaks as it would.
+  growing.resize(200, 200);
+  whole.resize(200, 200);
+  EXPECT_EQ(growing.document()->blockCount(), 1);
   EXPECT_EQ(lineStarts(growing), lineStarts(whole));
 }
 

@@ -1,7 +1,12 @@
 #pragma once
 
+// The core's values as Qt's: colours, text and rectangles.
+
 #include <QColor>
 #include <QPalette>
+#include <QRectF>
+#include <QString>
+#include <string_view>
 
 #include "keyboard/geometry.h"
 
@@ -13,6 +18,14 @@ namespace arvan {
   if (colour == kSystemHighlightText) return palette.color(QPalette::HighlightedText);
   return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
                 static_cast<int>((colour >> 16) & 0xFF));
+}
+
+[[nodiscard]] inline QString toQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+[[nodiscard]] inline QRectF toQRectF(const Rect& r) {
+  return QRectF(r.left, r.top, r.width, r.height);
 }
 
 }  // namespace arvan
