@@ -150,28 +150,17 @@ TEST_F(Menu, BackReturnsEveryModeToIdle) {
   for (const Case c : {Case{"idle", true}, Case{"key drill", false}, Case{"word typing", true},
                        Case{"free typing", false}}) {
     SCOPED_TRACE(std::string(c.from));
-    testing::FakePlatform p;
-    FormHit w(p);
-    w.load();
+    testing::LoadedWindow w;
     const Form& f = w.form();
-    if (c.from == "key drill") {
-      p.queueRandom({testing::drawOf(9)});
-      w.click(f.Start);
-    }
+    if (c.from == "key drill") w.startDrillOn(9);
     if (c.from == "word typing") {
-      w.click(f.lblMenu1);
-      w.click(f.lblSubMenu1);
-      w.keyDown(72);  // х
-      w.keyDown(69);  // у
+      w.chooseMenuEntry(f.lblSubMenu1);
+      w.window.keyDown(72);  // х
+      w.window.keyDown(69);  // у
     }
-    if (c.from == "free typing") {
-      w.click(f.lblMenu1);
-      w.click(f.lblSubMenu2);
-    }
-    p.advance(std::chrono::seconds(2));
-    w.tick();
-    w.click(f.lblMenu1);
-    w.click(f.lblSubMenu3);
+    if (c.from == "free typing") w.chooseMenuEntry(f.lblSubMenu2);
+    w.ticks(1, std::chrono::seconds(2));
+    w.chooseMenuEntry(f.lblSubMenu3);
 
     EXPECT_TRUE(f.Image6.visible);
     EXPECT_FALSE(f.Text1.visible || f.Text2.visible || f.ShapeSambar.visible);
@@ -190,8 +179,7 @@ TEST_F(Menu, BackReturnsEveryModeToIdle) {
     EXPECT_EQ(testing::visibleHandPictures(f), "BGar ZGar");
     EXPECT_EQ(testing::visibleCircle(f), 0);
     // No more ticks come.
-    p.advance(std::chrono::seconds(2));
-    w.tick();
+    w.ticks(1, std::chrono::seconds(2));
     EXPECT_EQ(f.lblElapsedTime.caption, "00:00:00");
   }
 }

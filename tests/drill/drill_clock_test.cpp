@@ -100,12 +100,9 @@ TEST(DrillClockCaption, ShowsHoursMinutesAndSecondsWithinTheDay) {
                        Case{86'399'000ms, "23:59:59"}, Case{86'400'000ms, "00:00:00"},
                        Case{90'061'000ms, "01:01:01"}}) {
     SCOPED_TRACE(std::string(c.caption));
-    testing::FakePlatform p;
-    FormHit w(p);
-    w.load();
-    w.click(w.form().Start);
-    p.advance(c.gap);
-    w.tick();
+    testing::LoadedWindow w;
+    w.startDrillOn(4);
+    w.ticks(1, c.gap);
     EXPECT_EQ(w.form().lblElapsedTime.caption, c.caption);
   }
 }
@@ -113,13 +110,10 @@ TEST(DrillClockCaption, ShowsHoursMinutesAndSecondsWithinTheDay) {
 TEST_F(DrillClock, EndingInBlindModeBlanksEveryLabelAndOtherwiseLeavesThem) {
   for (bool blind : {false, true}) {
     SCOPED_TRACE(blind ? "blind" : "labels shown");
-    testing::FakePlatform p;
-    FormHit w(p);
-    w.load();
-    if (blind) w.click(w.form().cmdNoView);
-    p.queueRandom({testing::drawOf(16)});
-    w.click(w.form().Start);
-    for (int n = 0; n < 92; ++n) w.tick();
+    testing::LoadedWindow w;
+    if (blind) w.window.click(w.form().cmdNoView);
+    w.startDrillOn(16);
+    w.ticks(92);
     ASSERT_TRUE(w.form().Start.enabled);
     EXPECT_EQ(w.form().keyLabel[16].caption, blind ? "" : "F");
     EXPECT_EQ(w.form().keyLabel[0].caption, blind ? "" : "Q");

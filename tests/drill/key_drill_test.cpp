@@ -59,11 +59,9 @@ TEST_F(DrillStart, DrawsOfZeroAndOfTheLargestValueBelowOneGiveWAndTheSpaceBar) {
        {Case{0.0f, 1, "ZGar4", 2, " button(1) Back(1) button(14)"},
         Case{std::nextafter(1.0f, 0.0f), 34, "BGar1 ZGar1", 0, " button(34) Back(34)"}}) {
     SCOPED_TRACE("target " + std::to_string(c.target));
-    testing::FakePlatform p;
-    FormHit w(p);
-    w.load();
-    p.queueRandom({c.r});
-    w.click(w.form().Start);
+    testing::LoadedWindow w;
+    w.platform.queueRandom({c.r});
+    w.window.click(w.form().Start);
     EXPECT_EQ(w.form().targetSlot, c.target);
     EXPECT_EQ(flaggedSlots(w.form()), std::vector<int>{c.target});
     EXPECT_EQ(visibleHandPictures(w.form()), c.hands);
@@ -80,13 +78,10 @@ TEST_F(DrillStart, WithBlankedLabelsOnlyTheTargetShowsItsLetter) {
   };
   for (const Case c : {Case{false, 16, "F"}, Case{true, 16, "Ө"}, Case{false, 34, ""}}) {
     SCOPED_TRACE("target " + std::to_string(c.target));
-    testing::FakePlatform p;
-    FormHit w(p);
-    w.load();
-    if (c.mongolian) w.click(w.form().OptMon);
-    w.click(w.form().cmdNoView);
-    p.queueRandom({drawOf(c.target)});
-    w.click(w.form().Start);
+    testing::LoadedWindow w;
+    if (c.mongolian) w.window.click(w.form().OptMon);
+    w.window.click(w.form().cmdNoView);
+    w.startDrillOn(c.target);
     std::vector<std::string> expected(34);
     if (c.target < 34) expected[static_cast<std::size_t>(c.target)] = c.caption;
     EXPECT_EQ(testing::keyCaptions(w.form()), expected);
@@ -176,12 +171,10 @@ TEST_F(KeyDrill, TheNextTargetIsNeverTheKeyJustStruck) {
   for (const Case c : {Case{33, 33, 34}, Case{33, 34, 34}, Case{34, 34, 0}, Case{34, 1, 1},
                        Case{5, 5, 6}, Case{12, 12, 13}, Case{12, 13, 13}}) {
     SCOPED_TRACE("struck " + std::to_string(c.struck) + " draw " + std::to_string(c.draw));
-    testing::FakePlatform p;
-    FormHit w(p);
-    w.load();
-    p.queueRandom({drawOf(c.struck), drawOf(c.draw)});
-    w.click(w.form().Start);
-    w.keyDown(codeOf(c.struck));
+    testing::LoadedWindow w;
+    w.startDrillOn(c.struck);
+    w.platform.queueRandom({drawOf(c.draw)});
+    w.window.keyDown(codeOf(c.struck));
     EXPECT_EQ(w.form().targetSlot, c.next);
     EXPECT_EQ(flaggedSlots(w.form()), std::vector<int>{c.next});
   }
@@ -297,13 +290,11 @@ TEST_F(BlindDrill, JAndKRevealTheNextLetterAtKeyDownAndEveryOtherKeyAtKeyUp) {
     SCOPED_TRACE("struck " + std::to_string(struck));
     const bool atKeyDown = struck == 19 || struck == 20;  // J and K
     const int next = struck == 4 ? 9 : 4;
-    testing::FakePlatform p;
-    FormHit w(p);
-    w.load();
-    w.click(w.form().cmdNoView);
-    p.queueRandom({drawOf(struck), drawOf(next)});
-    w.click(w.form().Start);
-    w.keyDown(codeOf(struck));
+    testing::LoadedWindow w;
+    w.window.click(w.form().cmdNoView);
+    w.startDrillOn(struck);
+    w.platform.queueRandom({drawOf(next)});
+    w.window.keyDown(codeOf(struck));
     std::vector<std::string> expected(34);
     if (struck < 34) expected[static_cast<std::size_t>(struck)] = kExpectedKeys[struck].english;
     if (atKeyDown) {
@@ -311,7 +302,7 @@ TEST_F(BlindDrill, JAndKRevealTheNextLetterAtKeyDownAndEveryOtherKeyAtKeyUp) {
       expected[static_cast<std::size_t>(next)] = kExpectedKeys[next].english;
     }
     EXPECT_EQ(testing::keyCaptions(w.form()), expected);
-    w.keyUp(codeOf(struck));
+    w.window.keyUp(codeOf(struck));
     expected = std::vector<std::string>(34);
     expected[static_cast<std::size_t>(next)] = kExpectedKeys[next].english;
     EXPECT_EQ(testing::keyCaptions(w.form()), expected);

@@ -68,30 +68,22 @@ TEST_F(LabelDrift, LabelsNeverDriftInAnyMode) {
   for (const Case c :
        {Case{"free typing", 0}, Case{"word typing", 18}, Case{"key drill", 4}, Case{"idle", 27}}) {
     SCOPED_TRACE(std::string(c.mode));
-    testing::FakePlatform p;
-    FormHit w(p);
-    w.load();
+    testing::LoadedWindow w;
     const Form& f = w.form();
-    if (c.mode == "free typing") {
-      w.click(f.lblMenu1);
-      w.click(f.lblSubMenu2);
-    }
-    if (c.mode == "word typing") {
-      w.click(f.lblMenu1);
-      w.click(f.lblSubMenu1);
-    }
+    if (c.mode == "free typing") w.chooseMenuEntry(f.lblSubMenu2);
+    if (c.mode == "word typing") w.chooseMenuEntry(f.lblSubMenu1);
     if (c.mode == "key drill") {
-      p.queueRandom({drawOf(c.slot), drawOf(9)});
-      w.click(f.Start);
+      w.startDrillOn(c.slot);
+      w.platform.queueRandom({drawOf(9)});
     }
     const auto i = static_cast<std::size_t>(c.slot);
     const int rest = testing::expectedLabelRest(c.slot).y;
     const bool pressable = c.mode != "idle";
-    for (int repeat = 0; repeat < 4; ++repeat) w.keyDown(codeOf(c.slot));
+    for (int repeat = 0; repeat < 4; ++repeat) w.window.keyDown(codeOf(c.slot));
     EXPECT_EQ(f.keyLabel[i].rect.top, pressable ? rest + 30 : rest);
     EXPECT_EQ(f.fore[i].visible, pressable);
     for (int release = 0; release < 3; ++release) {
-      w.keyUp(codeOf(c.slot));
+      w.window.keyUp(codeOf(c.slot));
       EXPECT_EQ(f.keyLabel[i].rect.top, rest);
       EXPECT_TRUE(f.Back[i].visible);
       EXPECT_FALSE(f.fore[i].visible);
@@ -105,25 +97,20 @@ TEST_F(StuckKey, AKeyHeldWhenTheDrillEndsGetsItsRestLookOnReleaseAndNothingElse)
   };
   for (const Case c : {Case{"Alt"}, Case{"timer"}}) {
     SCOPED_TRACE(std::string(c.endedBy));
-    testing::FakePlatform p;
-    FormHit w(p);
-    w.load();
-    p.queueRandom({drawOf(4), drawOf(9)});
-    w.click(w.form().Start);
-    w.keyDown(codeOf(4));
+    testing::LoadedWindow w;
+    w.startDrillOn(4);
+    w.platform.queueRandom({drawOf(9)});
+    w.window.keyDown(codeOf(4));
     if (c.endedBy == "Alt") {
-      w.keyDown(testing::kAlt);
+      w.window.keyDown(testing::kAlt);
     } else {
-      for (int n = 0; n < 100; ++n) {
-        p.advance(std::chrono::milliseconds(250));
-        w.tick();
-      }
+      w.ticks(100);
     }
     ASSERT_TRUE(w.form().Start.enabled);
     ASSERT_FALSE(w.form().Back[4].visible);
 
     auto expected = testing::screenOf(w.form());
-    w.keyUp(codeOf(4));
+    w.window.keyUp(codeOf(4));
     const auto after = testing::screenOf(w.form());
     for (Control& control : expected.controls) {
       if (control.name == "Back(4)") control.visible = true;

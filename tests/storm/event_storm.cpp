@@ -9,11 +9,13 @@
 #include "app/mode.h"
 #include "app/practice_text.h"
 #include "expected_keys.h"
+#include "form_readers.h"
 
 namespace arvan::storm {
 namespace {
 
 using std::chrono::milliseconds;
+using testing::flaggedSlots;
 
 constexpr int kAlt = 18;
 constexpr int kBackslash = 12;
@@ -28,17 +30,6 @@ int expectedSlotOf(int keyCode) {
 
 int keyCodeOfSlot(int slot) {
   return testing::kExpectedKeys[static_cast<std::size_t>(slot) % kSlotCount].code;
-}
-
-// The flagged slots, in slot order.
-std::vector<int> flaggedSlots(const Form& f) {
-  std::vector<int> slots;
-  for (int slot = 0; slot < kSlotCount; ++slot) {
-    if (f.button[static_cast<std::size_t>(slot)].borderStyle == kBorderInsideSolid) {
-      slots.push_back(slot);
-    }
-  }
-  return slots;
 }
 
 // The key the learner is asked for: the flagged one, else the last target.
@@ -398,9 +389,9 @@ std::string Storm::checkInvariants() const {
              (f.Back[i].visible ? " both shown" : " both hidden");
     }
     if (slot >= kLabelledSlotCount) continue;
-    const Point rest = labelRestPosition(slot);
+    const Point rest = testing::expectedLabelRest(slot);
     const Rect& label = f.keyLabel[i].rect;
-    const bool lowered = label.top == rest.y + kPressedLabelDrop;
+    const bool lowered = label.top == rest.y + 30;
     if (label.left != rest.x || (label.top != rest.y && !lowered)) {
       return "key label: slot " + std::to_string(slot) + " at (" + std::to_string(label.left) +
              ", " + std::to_string(label.top) + ")";
