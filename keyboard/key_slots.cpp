@@ -124,7 +124,7 @@ const KeySlot& keyAt(int slot) { return kKeySlots[static_cast<std::size_t>(slot)
 
 std::optional<int> slotForKeyCode(int keyCode) {
   for (int slot = 0; slot < kSlotCount; ++slot) {
-    if (kKeySlots[static_cast<std::size_t>(slot)].keyCode == keyCode) return slot;
+    if (keyAt(slot).keyCode == keyCode) return slot;
   }
   return std::nullopt;
 }
@@ -132,11 +132,10 @@ std::optional<int> slotForKeyCode(int keyCode) {
 bool typesNothing(int slot) { return keyAt(slot).typedChar.empty(); }
 
 Rect outlineRect(int slot) {
-  const Row& row = rowFor(slot);
-  const bool lowered = slot == 24 || slot == 26;
-  return {row.outline.left + kKeyPitch * stepsIntoRow(slot),
-          lowered ? kZRowLoweredOutlineTop : row.outline.top, row.outline.width,
-          row.outline.height};
+  Rect r = rowFor(slot).outline;
+  r.left += kKeyPitch * stepsIntoRow(slot);
+  if (slot == 24 || slot == 26) r.top = kZRowLoweredOutlineTop;
+  return r;
 }
 
 Rect faceRect(int slot) {
