@@ -54,14 +54,14 @@ QPointF centre(const Rect& r) { return {r.left + r.width / 2.0, r.top + r.height
 class OpenWindow {
  public:
   // A shown, focused window of `devicePixels` on the screen's pixel ratio,
-  // its keyboard's layer painted.
+  // its first frame painted.
   explicit OpenWindow(QSize devicePixels) {
     const qreal ratio = QGuiApplication::primaryScreen()->devicePixelRatio();
     window.resize((QSizeF(devicePixels) / ratio).toSize());
     window.show();
     QApplication::setActiveWindow(&window);
     window.setFocus();
-    while (window.paints == 0 || !window.hasStaticLayer()) {
+    while (window.paints == 0) {
       QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
   }

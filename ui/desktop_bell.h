@@ -3,10 +3,9 @@
 // The tutor's bell. Each ring is one sound, played on a thread of the bell's
 // own so that ringing never blocks the key path: rings that come faster than
 // the sounds start wait their turn, none merged. The player (libcanberra in
-// the program) is opened only when the bell is told to: opening it takes the
-// processor for some milliseconds that the window's first frame needs more.
-// Rings before then wait, and each sounds once it is open. Where the player
-// cannot play, each ring is one system beep.
+// the program) is opened on the bell's thread when the bell is told to; rings
+// before then wait, and each sounds once it is open. Where the player cannot
+// play, each ring is one system beep.
 
 #include <condition_variable>
 #include <functional>

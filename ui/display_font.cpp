@@ -1,6 +1,5 @@
 #include "ui/display_font.h"
 
-#include <fontconfig/fontconfig.h>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -39,10 +38,6 @@ bool drawsMongolianLetters(const QFont& font) {
     if (!metrics.inFont(letter)) return false;
   }
   return true;
-}
-
-std::thread readFontConfigurationAhead() {
-  return std::thread([] { FcInit(); });
 }
 
 QString displayFamily() {

@@ -43,9 +43,6 @@ class FormPainter {
   [[nodiscard]] const std::vector<const Control*>& changingControls() const { return changing_; }
   [[nodiscard]] const std::vector<const Control*>& staticControls() const { return static_; }
 
-  // Takes in shape sprites rendered ahead, see OpeningFrame.
-  void adoptSprites(ShapeSprites&& sprites) { sprites_.adopt(std::move(sprites)); }
-
  private:
   void paintMeeting(const std::vector<const Control*>& controls, QPainter& painter,
                     const QList<QRectF>& areas);

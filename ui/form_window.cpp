@@ -5,24 +5,11 @@
 #include <QPainter>
 
 #include "ui/key_event_codes.h"
-#include "ui/prefault.h"
 #include "ui/to_qt.h"
 
 namespace arvan {
-namespace {
 
-// The sound system and the static layer's thread wait this long after the
-// first frame: started at once, they would take the processor from the X
-// server while it puts that frame on the screen.
-constexpr std::chrono::milliseconds kAfterFirstFrame{100};
-
-}  // namespace
-
-FormWindow::FormWindow(Platform* platform, QWidget* parent) : FormWindow(platform, parent, {}) {}
-
-FormWindow::FormWindow(QSize openingSize) : FormWindow(nullptr, nullptr, openingSize) {}
-
-FormWindow::FormWindow(Platform* platform, QWidget* parent, QSize openingSize)
+FormWindow::FormWindow(Platform* platform, QWidget* parent)
     : QWidget(parent),
       ownPlatform_(platform == nullptr ? std::make_unique<QtPlatform>([this] { close(); })
                                        : nullptr),
@@ -36,8 +23,6 @@ FormWindow::FormWindow(Platform* platform, QWidget* parent, QSize openingSize)
   setPalette(p);
 
   formHit_.load();
-  if (openingSize.isValid()) openingFrame_.emplace(painter_, openingSize, devicePixelRatioF());
-
   children_ = std::make_unique<ChildControls>(formHit_.form(), this, [this](const Control& c) {
     formHit_.click(c);
     refresh();
@@ -77,56 +62,17 @@ void FormWindow::refresh() {
 void FormWindow::resizeEvent(QResizeEvent*) {
   placement_ = DesignPlacement::forWindow(size());
   children_->layout(placement_.scale, placement_.origin);
-}
-
-void FormWindow::takeOpeningFrame() {
-  OpeningFrame::Drawn opening = openingFrame_->take();
-  openingFrame_.reset();
-  pictures_.adopt(std::move(opening.pictures));
-  painter_.adoptSprites(std::move(opening.sprites));
-}
-
-void FormWindow::startStaticLayer() {
-  if (hasStaticLayer() || staticLayerJob_.busy()) return;
-  staticLayerJob_.start(size(), devicePixelRatioF(), [this] {
-    QMetaObject::invokeMethod(this, &FormWindow::takeStaticLayer, Qt::QueuedConnection);
-  });
-}
-
-void FormWindow::takeStaticLayer() {
-  StaticLayer layer = staticLayerJob_.take();
-  if (layer.isFor(size(), devicePixelRatioF())) {
-    staticLayer_ = std::move(layer);
-  } else {
-    startStaticLayer();  // the window changed size meanwhile
-  }
-}
-
-// The background colour, and the static layer where it is painted.
-void FormWindow::paintBackground(QPainter& painter, const QRegion& region) {
-  const QRect layerRect = hasStaticLayer() ? staticLayer_.rect : QRect();
-  const qreal ratio = staticLayer_.ratio;
-  for (const QRect& r : region) {
-    const QRect fromLayer = r & layerRect;
-    for (const QRect& around : QRegion(r).subtracted(fromLayer)) {
-      painter.fillRect(around, toQColor(kBlue));
-    }
-    if (fromLayer.isEmpty()) continue;
-    painter.drawImage(
-        fromLayer, staticLayer_.image,
-        QRectF((fromLayer.topLeft() - layerRect.topLeft()) * ratio, fromLayer.size() * ratio));
-  }
+  staticLayer_.paint(painter_, placement_, size(), devicePixelRatioF());
 }
 
 void FormWindow::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  const bool layered = hasStaticLayer();
-  // A frame of the whole window (but for the child controls, which paint
-  // themselves) at a new size is the first to write to its backing store.
-  if (!layered && event->region().boundingRect() == rect()) prefaultTarget(painter);
-  paintBackground(painter, event->region());
-  // The opening frame's thread has had the time of the fill above.
-  if (openingFrame_) takeOpeningFrame();
+  const bool layered = staticLayer_.isFor(size(), devicePixelRatioF());
+  if (layered) {
+    staticLayer_.copy(painter, event->region());
+  } else {
+    for (const QRect& r : event->region()) painter.fillRect(r, toQColor(kBlue));
+  }
   placement_.setUp(painter);
   // The controls to paint are those that meet a rectangle of the region,
   // not its bounding rectangle: the two hands of the finger guide would
@@ -134,22 +80,10 @@ void FormWindow::paintEvent(QPaintEvent* event) {
   const QTransform toTwips = painter.transform().inverted();
   QList<QRectF> areas;
   for (const QRect& r : event->region()) areas.append(toTwips.mapRect(QRectF(r)));
-  if (!layered) {
-    painter_.paintStatic(painter, areas);
-    // Once this frame is out.
-    if (drawnOnce_) {
-      QMetaObject::invokeMethod(this, &FormWindow::startStaticLayer, Qt::QueuedConnection);
-    }
-  }
+  // A layer painted for another device pixel ratio is not copied: the
+  // keyboard's body is painted straight in until the next resize.
+  if (!layered) painter_.paintStatic(painter, areas);
   painter_.paint(painter, areas);
-
-  if (!drawnOnce_) {
-    drawnOnce_ = true;
-    QTimer::singleShot(kAfterFirstFrame, this, [this] {
-      if (ownPlatform_) ownPlatform_->openSound();
-      startStaticLayer();
-    });
-  }
 }
 
 void FormWindow::keyPressEvent(QKeyEvent* event) {

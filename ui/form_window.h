@@ -8,18 +8,15 @@
 #include <QTimer>
 #include <QWidget>
 #include <memory>
-#include <optional>
 #include <vector>
 
 #include "app/main_window.h"
 #include "ui/child_controls.h"
 #include "ui/design_placement.h"
 #include "ui/form_painter.h"
-#include "ui/opening_frame.h"
 #include "ui/pictures.h"
 #include "ui/qt_platform.h"
 #include "ui/static_layer.h"
-#include "ui/static_layer_job.h"
 
 namespace arvan {
 
@@ -27,10 +24,6 @@ class FormWindow : public QWidget {
  public:
   // `platform` may be given by tests; by default the window uses the real one.
   explicit FormWindow(Platform* platform = nullptr, QWidget* parent = nullptr);
-  // The program's window, about to open at `openingSize`: the slow part of
-  // its first frame is rendered for that size on a thread of its own while
-  // the window makes its child controls.
-  explicit FormWindow(QSize openingSize);
   ~FormWindow() override;
 
   [[nodiscard]] const Form& form() const { return formHit_.form(); }
@@ -38,14 +31,7 @@ class FormWindow : public QWidget {
   [[nodiscard]] const QTimer& timer() const { return timer_; }
   // Twips to pixels and back, for the current window size.
   [[nodiscard]] double scale() const { return placement_.scale; }
-  [[nodiscard]] QPointF origin() const { return placement_.origin; }
   [[nodiscard]] QPointF toPixels(QPointF twips) const { return placement_.toPixels(twips); }
-  // Whether the keyboard's body is painted for the window's size, so that a
-  // frame only copies it. It is painted on another thread after the first
-  // frame at a size.
-  [[nodiscard]] bool hasStaticLayer() const {
-    return staticLayer_.isFor(size(), devicePixelRatioF());
-  }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -57,15 +43,10 @@ class FormWindow : public QWidget {
   bool focusNextPrevChild(bool next) override;
 
  private:
-  FormWindow(Platform* platform, QWidget* parent, QSize openingSize);
   // After every event: repaint what changed and bring widgets and timer in
   // line with the form.
   void refresh();
   [[nodiscard]] const Control* controlAt(QPointF pixels) const;
-  void paintBackground(QPainter& painter, const QRegion& region);
-  void takeOpeningFrame();
-  void startStaticLayer();
-  void takeStaticLayer();
 
   std::unique_ptr<QtPlatform> ownPlatform_;
   FormHit formHit_;
@@ -73,15 +54,11 @@ class FormWindow : public QWidget {
   FormPainter painter_;
   std::unique_ptr<ChildControls> children_;
   std::vector<Control> painted_;  // the changing controls as last painted
-  std::optional<OpeningFrame> openingFrame_;
   StaticLayer staticLayer_;
   QTimer timer_;
   DesignPlacement placement_;
-  bool drawnOnce_ = false;
   const Control* pressed_ = nullptr;
   bool pressedBackground_ = false;
-  // Last: its thread reads the form, and must end first.
-  StaticLayerJob staticLayerJob_{formHit_.form()};
 };
 
 }  // namespace arvan

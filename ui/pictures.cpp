@@ -94,25 +94,6 @@ QSize Pictures::deviceSize(const QRectF& rect, const QTransform& toDevice, qreal
   return {qRound(device.width() * ratio), qRound(device.height() * ratio)};
 }
 
-void Pictures::render(const std::vector<Request>& requests) {
-  for (const Request& r : requests) {
-    if (!r.devicePixels.isEmpty()) renderedAt(r.picture, r.devicePixels);
-  }
-}
-
-std::vector<Pictures::Rendered> Pictures::takeRendered() {
-  std::vector<Rendered> taken;
-  for (auto& [picture, p] : pictures_) {
-    if (!p.rendered.isNull()) taken.push_back({picture, std::move(p.rendered)});
-  }
-  pictures_.clear();
-  return taken;
-}
-
-void Pictures::adopt(std::vector<Rendered> rendered) {
-  for (Rendered& r : rendered) pictures_[r.picture].rendered = std::move(r.image);
-}
-
 void Pictures::draw(QPainter& painter, std::string_view picture, const QRectF& rect) {
   // The rectangle on the device, rounded to whole pixels.
   const qreal ratio = painter.device()->devicePixelRatioF();

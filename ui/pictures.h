@@ -36,23 +36,6 @@ class Pictures {
   [[nodiscard]] static QSize deviceSize(const QRectF& rect, const QTransform& toDevice,
                                         qreal ratio);
 
-  // Renders pictures at the sizes they will be drawn, so that drawing them
-  // then only copies them.
-  struct Request {
-    std::string picture;
-    QSize devicePixels;
-  };
-  void render(const std::vector<Request>& requests);
-
-  // Rendered pictures, handed from one Pictures to another: from the threads
-  // that drew the window's first frame to the window's own.
-  struct Rendered {
-    std::string picture;
-    QImage image;
-  };
-  [[nodiscard]] std::vector<Rendered> takeRendered();
-  void adopt(std::vector<Rendered> rendered);
-
  private:
   struct Picture {
     std::unique_ptr<QSvgRenderer> renderer;  // parsed when first needed

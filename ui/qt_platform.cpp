@@ -30,6 +30,7 @@ void qtBeep() {
 
 QtPlatform::QtPlatform(std::function<void()> closeWindow)
     : closeWindow_(std::move(closeWindow)), bell_(makeBellPlayer(), qtBeep) {
+  bell_.open();
   reseedRandom();
 }
 

@@ -21,9 +21,6 @@ class QtPlatform : public Platform {
   // function brings libcanberra back. Tests count a whole window's bells so.
   static void setBellPlayerMaker(std::function<std::unique_ptr<BellPlayer>()> makePlayer);
 
-  // Beeps sound from when the window has drawn its first frame on.
-  void openSound() { bell_.open(); }
-
   void beep() override;
   LocalDateTime localDateTime() override;
   std::chrono::nanoseconds monotonicNow() override;

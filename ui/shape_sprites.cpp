@@ -47,20 +47,6 @@ const QImage* ShapeSprites::spriteOf(const Control& c, const QRectF& drawn, doub
   return &*found;
 }
 
-void ShapeSprites::render(const Control& c, const QRectF& drawn, double deviceScale, qreal ratio,
-                          QPainter::RenderHints hints, const Paint& paint) {
-  (void)spriteOf(c, drawn, deviceScale, ratio, hints, paint);
-}
-
-void ShapeSprites::adopt(ShapeSprites&& other) {
-  if (other.deviceScale_ != deviceScale_) {
-    sprites_.clear();
-    deviceScale_ = other.deviceScale_;
-  }
-  sprites_.insert(other.sprites_);
-  other.sprites_.clear();
-}
-
 void ShapeSprites::draw(QPainter& painter, const Control& c, const QRectF& drawn,
                         const Paint& paint) {
   const QTransform& toDevice = painter.transform();

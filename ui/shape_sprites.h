@@ -26,13 +26,6 @@ class ShapeSprites {
   // draws the shape when its look is new. Shapes too large to be worth
   // keeping are drawn straight away.
   void draw(QPainter& painter, const Control& c, const QRectF& drawn, const Paint& paint);
-  // Renders ahead the sprite that draw() will copy on a painter with these
-  // hints that shows `deviceScale` device pixels a twip, on a device of
-  // this pixel ratio.
-  void render(const Control& c, const QRectF& drawn, double deviceScale, qreal ratio,
-              QPainter::RenderHints hints, const Paint& paint);
-  // Takes in sprites rendered ahead, on this thread or another.
-  void adopt(ShapeSprites&& other);
   [[nodiscard]] qsizetype size() const { return sprites_.size(); }
 
   struct Look {

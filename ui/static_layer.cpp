@@ -7,23 +7,34 @@
 
 namespace arvan {
 
-StaticLayer StaticLayer::paint(FormPainter& painter, const DesignPlacement& placement,
-                               QSize windowSize, qreal ratio) {
+void StaticLayer::paint(FormPainter& painter, const DesignPlacement& placement, QSize windowSize,
+                        qreal ratio) {
   // The layer covers the keyboard's body only; the window around it is the
   // background colour.
-  StaticLayer layer;
-  layer.rect = placement.toPixelRect(painter.staticArea()) & QRect(QPoint(0, 0), windowSize);
-  layer.windowSize = windowSize;
-  layer.ratio = ratio;
+  rect_ = placement.toPixelRect(painter.staticArea()) & QRect(QPoint(0, 0), windowSize);
+  windowSize_ = windowSize;
+  ratio_ = ratio;
   // Opaque, so that each frame copies it rather than blends it.
-  layer.image = QImage(layer.rect.size() * ratio, QImage::Format_RGB32);
-  layer.image.setDevicePixelRatio(ratio);
-  layer.image.fill(toQColor(kBlue));
-  QPainter p(&layer.image);
-  p.translate(-layer.rect.topLeft());
+  image_ = QImage(rect_.size() * ratio, QImage::Format_RGB32);
+  image_.setDevicePixelRatio(ratio);
+  image_.fill(toQColor(kBlue));
+  QPainter p(&image_);
+  p.translate(-rect_.topLeft());
   placement.setUp(p);
   painter.paintStaticLayer(p);
-  return layer;
+}
+
+void StaticLayer::copy(QPainter& painter, const QRegion& region) const {
+  for (const QRect& r : region) {
+    const QRect fromLayer = r & rect_;
+    for (const QRect& around : QRegion(r).subtracted(fromLayer)) {
+      painter.fillRect(around, toQColor(kBlue));
+    }
+    if (fromLayer.isEmpty()) continue;
+    painter.drawImage(
+        fromLayer, image_,
+        QRectF((fromLayer.topLeft() - rect_.topLeft()) * ratio_, fromLayer.size() * ratio_));
+  }
 }
 
 }  // namespace arvan

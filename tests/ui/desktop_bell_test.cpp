@@ -157,7 +157,7 @@ TEST(DesktopBell, TheProgramsWindowSoundsTwoBellsAtStartUp) {
   Heard heard;
   QtPlatform::setBellPlayerMaker([&] { return std::make_unique<CountingPlayer>(heard); });
   {
-    FormWindow window(QSize(1000, 689));
+    FormWindow window;
     QtPlatform::setBellPlayerMaker({});
     window.resize(1000, 689);
     window.show();

@@ -28,18 +28,6 @@ TEST_F(FormWindowTest, PaintsTheKeyFacesWhereTheScalePutsThemAtAnySize) {
   }
 }
 
-// Until the keyboard's body is painted into its layer for a new size, the
-// window paints it into each frame itself: the frames must not differ.
-TEST_F(FormWindowTest, PaintsTheSameFrameBeforeAndAfterTheKeyboardsLayerIsReady) {
-  for (const QSize size : {QSize(1920, 1080), QSize(777, 555)}) {
-    window.resize(size);
-    ASSERT_FALSE(window.hasStaticLayer());
-    const QImage painted = window.grab().toImage();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return window.hasStaticLayer(); }));
-    EXPECT_EQ(window.grab().toImage(), painted) << size.width();
-  }
-}
-
 TEST_F(FormWindowTest, AClickOnTheMongolianOptionShowsTheMongolianCaptions) {
   QWidget* option = window.childControls().widgetOf(window.form().OptMon);
   ASSERT_NE(option, nullptr);

@@ -5,6 +5,8 @@
 #include "ui/application.h"
 
 int main(int argc, char** argv) {
+  // Window tests need no display.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   arvan::configureApplication(app);
   ::testing::InitGoogleTest(&argc, argv);
