@@ -84,6 +84,5 @@ struct Form {
 
 // The window's designed client area; the controls reach 10335 twips down.
 inline constexpr Rect kDesignArea{0, 0, 15000, 10335};
-inline constexpr int kDesignedClientHeight = 8970;
 
 }  // namespace arvan

@@ -7,19 +7,12 @@
 
 namespace arvan {
 
-struct LocalDateTime {
-  int year = 0, month = 0, day = 0;
-  int hour = 0, minute = 0, second = 0;
-  friend bool operator==(const LocalDateTime&, const LocalDateTime&) = default;
-};
-
 class Platform {
  public:
   virtual ~Platform() = default;
 
   // The desktop's alert sound; returns at once.
   virtual void beep() = 0;
-  virtual LocalDateTime localDateTime() = 0;
   // A clock for durations that a change of the system time does not move.
   virtual std::chrono::nanoseconds monotonicNow() = 0;
   // A uniform single-precision value in [0, 1).

@@ -15,7 +15,6 @@ namespace arvan::bench {
 class BenchPlatform : public Platform {
  public:
   void beep() override { ++beeps; }
-  LocalDateTime localDateTime() override { return {2026, 12, 8, 9, 30, 0}; }
   std::chrono::nanoseconds monotonicNow() override {
     now += std::chrono::milliseconds(250);
     return now;

@@ -13,7 +13,6 @@ namespace arvan::testing {
 class FakePlatform : public Platform {
  public:
   void beep() override { ++beeps; }
-  LocalDateTime localDateTime() override { return dateTime; }
   std::chrono::nanoseconds monotonicNow() override { return now; }
   float random() override {
     if (randomValues.empty()) return 0.0f;
@@ -32,7 +31,6 @@ class FakePlatform : public Platform {
   int beeps = 0;
   int reseeds = 0;
   bool closed = false;
-  LocalDateTime dateTime{2026, 12, 8, 9, 30, 0};
   std::chrono::nanoseconds now{std::chrono::hours(1)};
   std::deque<float> randomValues;
 };

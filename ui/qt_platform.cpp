@@ -40,12 +40,6 @@ void QtPlatform::setBellPlayerMaker(std::function<std::unique_ptr<BellPlayer>()>
 
 void QtPlatform::beep() { bell_.ring(); }
 
-LocalDateTime QtPlatform::localDateTime() {
-  const QDateTime now = QDateTime::currentDateTime();
-  return {now.date().year(), now.date().month(),  now.date().day(),
-          now.time().hour(), now.time().minute(), now.time().second()};
-}
-
 std::chrono::nanoseconds QtPlatform::monotonicNow() {
   return std::chrono::steady_clock::now().time_since_epoch();
 }

@@ -22,7 +22,6 @@ class QtPlatform : public Platform {
   static void setBellPlayerMaker(std::function<std::unique_ptr<BellPlayer>()> makePlayer);
 
   void beep() override;
-  LocalDateTime localDateTime() override;
   std::chrono::nanoseconds monotonicNow() override;
   float random() override;
   void reseedRandom() override;

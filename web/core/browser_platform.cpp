@@ -8,12 +8,6 @@ namespace arvan {
 
 void BrowserPlatform::beep() { services_.call<void>("beep"); }
 
-LocalDateTime BrowserPlatform::localDateTime() {
-  const emscripten::val now = services_.call<emscripten::val>("localDateTime");
-  return {now["year"].as<int>(), now["month"].as<int>(),  now["day"].as<int>(),
-          now["hour"].as<int>(), now["minute"].as<int>(), now["second"].as<int>()};
-}
-
 std::chrono::nanoseconds BrowserPlatform::monotonicNow() {
   const double milliseconds = services_.call<double>("now");
   return std::chrono::nanoseconds(static_cast<std::int64_t>(std::llround(milliseconds * 1e6)));

@@ -3,8 +3,8 @@
 #pragma once
 
 // The platform services in a browser: each is a function of a JavaScript
-// object that the page hands in (beep, now, random, reseed, localDateTime,
-// close). Nothing here decides anything; it only forwards.
+// object that the page hands in (beep, now, random, reseed, close). Nothing
+// here decides anything; it only forwards.
 
 #include <emscripten/val.h>
 
@@ -17,7 +17,6 @@ class BrowserPlatform : public Platform {
   explicit BrowserPlatform(emscripten::val services) : services_(std::move(services)) {}
 
   void beep() override;
-  LocalDateTime localDateTime() override;
   std::chrono::nanoseconds monotonicNow() override;
   float random() override;
   void reseedRandom() override;
