@@ -41,7 +41,6 @@ class FormPainter {
   // The windowless controls that can change, and those that cannot, in
   // drawing order.
   [[nodiscard]] const std::vector<const Control*>& changingControls() const { return changing_; }
-  [[nodiscard]] const std::vector<const Control*>& staticControls() const { return static_; }
 
  private:
   void paintMeeting(const std::vector<const Control*>& controls, QPainter& painter,

@@ -24,12 +24,4 @@ std::optional<int> keyCodeOf(const QKeyEvent& event) {
   return kUnknownKeyCode;
 }
 
-bool ShortcutBlocker::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::ShortcutOverride) {
-    event->accept();
-    return true;
-  }
-  return QObject::eventFilter(watched, event);
-}
-
 }  // namespace arvan

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QObject>
 #include <optional>
 
 class QKeyEvent;
@@ -13,15 +12,5 @@ namespace arvan {
 [[nodiscard]] std::optional<int> keyCodeOf(const QKeyEvent& event);
 
 inline constexpr int kUnknownKeyCode = 0;
-
-// Installed on the application: no Alt+letter or other shortcut ever
-// activates anything, so every key reaches the window's key handlers.
-class ShortcutBlocker : public QObject {
- public:
-  using QObject::QObject;
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-};
 
 }  // namespace arvan

@@ -1,23 +1,10 @@
 #include "ui/qt_platform.h"
 
 #include <QApplication>
-#include <QDateTime>
 #include <QMetaObject>
-
-#include "ui/canberra_player.h"
 
 namespace arvan {
 namespace {
-
-std::function<std::unique_ptr<BellPlayer>()>& bellPlayerMaker() {
-  static std::function<std::unique_ptr<BellPlayer>()> makePlayer;
-  return makePlayer;
-}
-
-std::unique_ptr<BellPlayer> makeBellPlayer() {
-  if (bellPlayerMaker()) return bellPlayerMaker()();
-  return std::make_unique<CanberraPlayer>();
-}
 
 // Qt's beep belongs to the application's thread; the bell's thread asks it there.
 void qtBeep() {
@@ -28,14 +15,10 @@ void qtBeep() {
 
 }  // namespace
 
-QtPlatform::QtPlatform(std::function<void()> closeWindow)
-    : closeWindow_(std::move(closeWindow)), bell_(makeBellPlayer(), qtBeep) {
+QtPlatform::QtPlatform(std::function<void()> closeWindow, std::unique_ptr<BellPlayer> bellPlayer)
+    : closeWindow_(std::move(closeWindow)), bell_(std::move(bellPlayer), qtBeep) {
   bell_.open();
   reseedRandom();
-}
-
-void QtPlatform::setBellPlayerMaker(std::function<std::unique_ptr<BellPlayer>()> makePlayer) {
-  bellPlayerMaker() = std::move(makePlayer);
 }
 
 void QtPlatform::beep() { bell_.ring(); }

@@ -6,6 +6,7 @@
 #include <random>
 
 #include "app/platform.h"
+#include "ui/canberra_player.h"
 #include "ui/desktop_bell.h"
 
 namespace arvan {
@@ -14,12 +15,9 @@ namespace arvan {
 // Mersenne Twister reseeded from the high-resolution clock, and the window.
 class QtPlatform : public Platform {
  public:
-  explicit QtPlatform(std::function<void()> closeWindow);
-
-  // The bells of the platforms made from now on sound through the players
-  // that `makePlayer` makes, rather than through libcanberra; an empty
-  // function brings libcanberra back. Tests count a whole window's bells so.
-  static void setBellPlayerMaker(std::function<std::unique_ptr<BellPlayer>()> makePlayer);
+  // The bell sounds through `bellPlayer`: libcanberra in the program.
+  explicit QtPlatform(std::function<void()> closeWindow,
+                      std::unique_ptr<BellPlayer> bellPlayer = std::make_unique<CanberraPlayer>());
 
   void beep() override;
   std::chrono::nanoseconds monotonicNow() override;

@@ -155,10 +155,9 @@ TEST(DesktopBell, WhereThePlayerCannotPlayEachRingIsOneSystemBeep) {
 // each choice rings once.
 TEST(DesktopBell, TheProgramsWindowSoundsTwoBellsAtStartUp) {
   Heard heard;
-  QtPlatform::setBellPlayerMaker([&] { return std::make_unique<CountingPlayer>(heard); });
   {
-    FormWindow window;
-    QtPlatform::setBellPlayerMaker({});
+    QtPlatform platform([] {}, std::make_unique<CountingPlayer>(heard));
+    FormWindow window(&platform);
     window.resize(1000, 689);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));

@@ -2,14 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFile>
+#include <QIcon>
 #include <QImage>
 #include <QPainter>
 #include <string>
 
 #include "app/form.h"
 #include "ui/display_font.h"
-#include "ui/window_icon.h"
 
 namespace arvan {
 namespace {
@@ -32,7 +33,7 @@ TEST(Pictures, EveryImageOfTheWindowHasItsDrawing) {
 }
 
 TEST(Pictures, TheWindowIconIsDrawnAtEverySizeXAsksFor) {
-  const QIcon icon = windowIcon();
+  const QIcon icon = QApplication::windowIcon();  // as the application sets it up
   for (const int size : {16, 32, 48, 64}) {
     const QImage image = icon.pixmap(QSize(size, size)).toImage();
     ASSERT_EQ(image.size(), QSize(size, size)) << size;
