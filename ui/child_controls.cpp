@@ -1,14 +1,15 @@
 #include "ui/child_controls.h"
 
+#include <QAbstractButton>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPainter>
 #include <QRadioButton>
 #include <cmath>
 #include <string_view>
 
 #include "ui/display_font.h"
-#include "ui/flat_button.h"
 #include "ui/pressure_bar.h"
 #include "ui/text_box.h"
 #include "ui/to_qt.h"
@@ -28,6 +29,36 @@ void setColours(QWidget* widget, const Control& c, QPalette::ColorRole back,
   widget->setPalette(palette);
   widget->setAutoFillBackground(true);
 }
+
+// A command button drawn flat in its background colour, its caption centred
+// and wrapped onto as many lines as it needs.
+class FlatButton : public QAbstractButton {
+ public:
+  using QAbstractButton::QAbstractButton;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    const QPalette& p = palette();
+    const QRect r = rect();
+    painter.fillRect(r, p.color(QPalette::Button));
+    // A raised edge at rest, a sunken one while held down.
+    const QColor light = isDown() ? p.color(QPalette::Dark) : p.color(QPalette::Light);
+    const QColor dark = isDown() ? p.color(QPalette::Light) : p.color(QPalette::Dark);
+    painter.setPen(light);
+    painter.drawLine(r.topLeft(), r.topRight());
+    painter.drawLine(r.topLeft(), r.bottomLeft());
+    painter.setPen(dark);
+    painter.drawLine(r.bottomLeft(), r.bottomRight());
+    painter.drawLine(r.topRight(), r.bottomRight());
+    painter.setPen(
+        p.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    const int margin = r.height() / 8;
+    painter.drawText(
+        r.adjusted(margin, 0, -margin, 0).translated(isDown() ? QPoint(1, 1) : QPoint()),
+        Qt::AlignCenter | Qt::TextWordWrap, text());
+  }
+};
 
 // An option button selected by a click anywhere on its designed rectangle,
 // not only on its circle and caption.

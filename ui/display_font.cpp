@@ -11,6 +11,14 @@ namespace {
 const QString kMongolianLetters =
     QStringLiteral("АБВГДЕЁЖЗИЙКЛМНОӨПРСТУҮФХЦЧШЩЪЫЬЭЮЯабвгдеёжзийклмнопрстуүфхцчшщъыьэюяө");
 
+bool drawsMongolianLetters(const QFont& font) {
+  const QFontMetrics metrics(font);
+  for (const QChar letter : kMongolianLetters) {
+    if (!metrics.inFont(letter)) return false;
+  }
+  return true;
+}
+
 QString chooseFamily() {
   // After "Arial Mon", a face with Arial's metrics keeps captions the
   // designed width.
@@ -31,14 +39,6 @@ QString chooseFamily() {
 }
 
 }  // namespace
-
-bool drawsMongolianLetters(const QFont& font) {
-  const QFontMetrics metrics(font);
-  for (const QChar letter : kMongolianLetters) {
-    if (!metrics.inFont(letter)) return false;
-  }
-  return true;
-}
 
 QString displayFamily() {
   static const QString family = chooseFamily();

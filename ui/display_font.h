@@ -10,7 +10,6 @@ namespace arvan {
 // The face for all display text: "Arial Mon" where installed, otherwise the
 // first sans-serif face that draws every Mongolian Cyrillic letter.
 [[nodiscard]] QString displayFamily();
-[[nodiscard]] bool drawsMongolianLetters(const QFont& font);
 
 // A control's font with its size in twips (a point is 20 twips), for
 // drawing in the window's twip coordinates.

@@ -89,17 +89,13 @@ bool Pictures::has(std::string_view picture) {
   return rendererOf(name, pictures_[name]).isValid();
 }
 
-QSize Pictures::deviceSize(const QRectF& rect, const QTransform& toDevice, qreal ratio) {
-  const QRectF device = toDevice.mapRect(rect);
-  return {qRound(device.width() * ratio), qRound(device.height() * ratio)};
-}
-
 void Pictures::draw(QPainter& painter, std::string_view picture, const QRectF& rect) {
   // The rectangle on the device, rounded to whole pixels.
   const qreal ratio = painter.device()->devicePixelRatioF();
   const QPointF corner = painter.transform().map(rect.topLeft()) * ratio;
   const QPoint topLeft(qRound(corner.x()), qRound(corner.y()));
-  const QSize size = deviceSize(rect, painter.transform(), ratio);
+  const QRectF device = painter.transform().mapRect(rect);
+  const QSize size(qRound(device.width() * ratio), qRound(device.height() * ratio));
   if (size.isEmpty()) return;
   const Picture& p = renderedAt(std::string(picture), size);
   if (p.rendered.isNull()) {

@@ -18,7 +18,6 @@
 
 class QPainter;
 class QSvgRenderer;
-class QTransform;
 
 namespace arvan {
 
@@ -30,11 +29,6 @@ class Pictures {
   void draw(QPainter& painter, std::string_view picture, const QRectF& rect);
   // Whether the picture has a drawing (and is not drawn as a placeholder).
   [[nodiscard]] bool has(std::string_view picture);
-
-  // The size in device pixels at which a picture is drawn into `rect` by a
-  // painter with this transform, on a device of this pixel ratio.
-  [[nodiscard]] static QSize deviceSize(const QRectF& rect, const QTransform& toDevice,
-                                        qreal ratio);
 
  private:
   struct Picture {
