@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Arvan developers
+
 // The floor that the tutor's start-up is measured against: a bare Qt window,
 // opened the way the tutor opens its own, that paints one colour, the
 // design's blue.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Arvan developers
+
 #pragma once
 
 // A scripted platform for the benchmarks: a clock that moves a quarter of a

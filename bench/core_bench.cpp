@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Arvan developers
+
 // The core alone: FormHit on a scripted platform, one event at a time, with
 // no toolkit in the way. These are the costs every key pays before anything
 // is painted.

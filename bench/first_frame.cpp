@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Arvan developers
+
 // Starts a program on the X display named by $DISPLAY and watches it from
 // outside, as a learner would see it: the time from the program's start to
 // its first frame on screen, and its resident memory at that moment. The

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Arvan developers
+
 // The real window on Qt's offscreen platform (or any other, by
 // QT_QPA_PLATFORM): what a key costs from the QKeyEvent to the finished
 // frame, what the frame after a drill hit repaints, and a full repaint.

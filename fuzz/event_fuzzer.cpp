@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Arvan developers
+
 // libFuzzer's bytes as the window's events: the same decoding and the same
 // invariants as the event storm test (tests/storm). A broken invariant prints
 // the shortest event list found that breaks it, then aborts, so that libFuzzer

@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Arvan developers
+
 # Each rendered icon is a PNG of its nominal size with the drawing on it.
 # Usage: cmake -DICON_DIR=<dir> -DSIZES="16;32;..." -P check_icons.cmake
 

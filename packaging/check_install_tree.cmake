@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Arvan developers
+
 # Installs the build into a scratch tree as the Debian package lays it out
 # (prefix /usr) and checks that a desktop finds everything: the program that
 # the desktop entry runs, the icon it names at every size, and the desktop

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Arvan developers
+
 #pragma once
 
 // The key slot table as the tests expect it, typed in by hand: one row per

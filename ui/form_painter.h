@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Arvan developers
+
 #pragma once
 
 // Paints the windowless controls of the form (shapes, labels, images) in

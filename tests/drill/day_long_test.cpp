@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Arvan developers
+
 // A learner who does not stop: a whole day of one key drill, and a day of
 // free typing, on the simulated clock in large steps.
 

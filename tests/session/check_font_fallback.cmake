@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Arvan developers
+
 # Opens the real window where no installed face draws Mongolian letters (the
 # fontconfig set-up FONTCONFIG_FILE sees an empty font folder), closes it
 # through Exit, and checks that it ran and named in its log the face it fell

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Arvan developers
+
 // A scripted session with the real window and the real platform (clock,
 // random source, desktop bell): key drills won and lost, the menu, both
 // typing modes, the options, blind labels and resizes, a few thousand events

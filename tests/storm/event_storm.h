@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Arvan developers
+
 #pragma once
 
 // Long random streams of the window's events, and what must hold after every

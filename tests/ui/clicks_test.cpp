@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Arvan developers
+
 // A click where the learner sees a control reaches that control's handler,
 // near every corner and at its far right end; a click just beside it does
 // not. Each click is a real press and release on the widget under the point,

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Arvan developers
+
 // The window's design as the learner sees it: the colours the window really
 // shows, read back from the pixels Qt left on the screen, where the design
 // puts each control. Rectangles are the design's, in twips; colours its

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Arvan developers
+
 #include "ui/form_window.h"
 
 #include <gtest/gtest.h>
@@ -92,7 +95,7 @@ TEST_F(FormWindowTest, AHeldTargetStaysPressedAndTheNextTargetWaitsForItsRelease
   send(QEvent::KeyPress, 705156);
   for (ulong time = 705816; time < 706800; time += 40) {
     send(QEvent::KeyPress, time);
-    ASSERT_TRUE(window.form().fore[1].visible) << time;  // W still looks pressed
+    ASSERT_TRUE(window.form().fore[1].visible) << time;        // W still looks pressed
     EXPECT_EQ(pixelAt(faceRect(4)), kLightGreyPixel) << time;  // T not yet lit
   }
   EXPECT_EQ(window.form().hitCount, 1);

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Arvan developers
+
 #pragma once
 
 // The window on the scripted platform, shown at 1000 x 689 pixels with the

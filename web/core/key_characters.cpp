@@ -13,9 +13,12 @@ namespace {
 // Captions are upper case; a layout may report either case.
 std::u32string upper(std::u32string text) {
   for (char32_t& c : text) {
-    if (c >= U'а' && c <= U'я') c -= 0x20;
-    else if (c >= U'ѐ' && c <= U'џ') c -= 0x50;
-    else if (c == U'ө' || c == U'ү') c -= 1;
+    if (c >= U'а' && c <= U'я')
+      c -= 0x20;
+    else if (c >= U'ѐ' && c <= U'џ')
+      c -= 0x50;
+    else if (c == U'ө' || c == U'ү')
+      c -= 1;
   }
   return text;
 }
