@@ -48,6 +48,4 @@ inline constexpr Colour kSystemColourFlag = 0x80000000;
 inline constexpr Colour kSystemWindowText = kSystemColourFlag | 8;
 inline constexpr Colour kSystemHighlightText = kSystemColourFlag | 14;
 
-[[nodiscard]] constexpr bool isSystemColour(Colour c) { return (c & kSystemColourFlag) != 0; }
-
 }  // namespace arvan

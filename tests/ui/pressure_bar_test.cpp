@@ -56,6 +56,21 @@ TEST_F(PressureBarTest, LooksLikeAProgressBarAfterEveryStepUpAndDown) {
   }
 }
 
+// The steps a drill and word typing give the bar: +10 and +1 on ticks, +5
+// and -5 on keys, at the width the bar has in a 1000-pixel window.
+TEST_F(PressureBarTest, LooksLikeAProgressBarAfterEveryStepOfARunAtTheWindowsWidth) {
+  window.resize(860, 60);
+  bar.setGeometry(10, 10, 833, 24);
+  reference.setGeometry(10, 10, 833, 24);
+  int value = 0;
+  for (const int step : {10, 1, 1, 5, -5, 1, 10, 5, -5, -5, 1, 1, 1, 1, 5, -5, 10, 1, 1}) {
+    value += step;
+    SCOPED_TRACE(value);
+    bar.setValue(value);
+    EXPECT_EQ(shown(), expected(value));
+  }
+}
+
 TEST_F(PressureBarTest, KeepsItsValueWithinZeroToOneHundred) {
   bar.setValue(250);
   EXPECT_EQ(bar.value(), 100);

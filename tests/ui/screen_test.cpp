@@ -30,6 +30,10 @@ float drawOf(int slot) { return (static_cast<float>(slot) - 0.5f) / 34.0f; }
 // painting anything.
 QImage onScreen(const QWidget& widget, QRect area = {}) {
   QCoreApplication::processEvents();
+  // A timer's tick during that (word typing runs the real timer) asks for a
+  // frame of its own: paint it too, so that the screen and the fresh paint
+  // below show the same moment.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
   if (area.isNull()) area = widget.rect();
   const QPoint at = widget.mapTo(widget.window(), area.topLeft());
   return widget.screen()
