@@ -3,10 +3,7 @@
 
 #include "ui/application.h"
 
-// xcb's XKB header names a field `explicit`, a keyword of C++.
-#define explicit explicit_
-#include <xcb/xkb.h>
-#undef explicit
+#include <dlfcn.h>
 
 #include <QEvent>
 #include <QIcon>
@@ -42,19 +39,30 @@ QIcon windowIcon() {
 // By default an X server puts a release before every repeated press of a
 // held key, and Qt marks only some of those as auto-repeat: a held key would
 // seem to go up again and again. XKB's detectable auto-repeat repeats it with
-// presses alone.
+// presses alone. Qt's X11 platform has set XKB up on its connection and
+// loaded libxcb-xkb; the two functions of it needed here are looked up by
+// name, so that building the tutor needs no XCB headers.
 void repeatHeldKeysWithPressesOnly() {
   if (QGuiApplication::platformName() != QLatin1String("xcb")) return;
   const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
   xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
-  if (connection == nullptr) return;
-  // Qt's X11 platform has set XKB up on its connection already.
-  constexpr std::uint32_t kDetectable = XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT;
-  std::free(
-      xcb_xkb_per_client_flags_reply(connection,
-                                     xcb_xkb_per_client_flags(connection, XCB_XKB_ID_USE_CORE_KBD,
-                                                              kDetectable, kDetectable, 0, 0, 0),
-                                     nullptr));
+  void* xkb = dlopen("libxcb-xkb.so.1", RTLD_NOW | RTLD_LOCAL);
+  if (connection == nullptr || xkb == nullptr) return;
+  struct Cookie {
+    unsigned int sequence;
+  };
+  using Request = Cookie (*)(xcb_connection_t*, std::uint16_t device, std::uint32_t change,
+                             std::uint32_t value, std::uint32_t, std::uint32_t, std::uint32_t);
+  using Reply = void* (*)(xcb_connection_t*, Cookie, void** error);
+  const auto request = reinterpret_cast<Request>(dlsym(xkb, "xcb_xkb_per_client_flags"));
+  const auto reply = reinterpret_cast<Reply>(dlsym(xkb, "xcb_xkb_per_client_flags_reply"));
+  if (request == nullptr || reply == nullptr) return;
+  constexpr std::uint16_t kCoreKeyboard = 0x100;        // XCB_XKB_ID_USE_CORE_KBD
+  constexpr std::uint32_t kDetectableAutoRepeat = 0x1;  // its per-client flag
+  std::free(reply(
+      connection,
+      request(connection, kCoreKeyboard, kDetectableAutoRepeat, kDetectableAutoRepeat, 0, 0, 0),
+      nullptr));
 }
 
 }  // namespace
