@@ -7,7 +7,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 
-#include "ui/key_event_codes.h"
+#include "ui/physical_keys.h"
 #include "ui/to_qt.h"
 
 namespace arvan {

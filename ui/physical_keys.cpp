@@ -3,6 +3,8 @@
 
 #include "ui/physical_keys.h"
 
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QString>
 #include <Qt>
 #include <array>
@@ -88,6 +90,23 @@ std::optional<int> keyCodeFromQtKey(int qtKey) {
     }
   }
   return std::nullopt;
+}
+
+std::optional<int> keyCodeOf(const QKeyEvent& event) {
+  const quint32 scanCode = event.nativeScanCode();
+  if (scanCode != 0) {
+    const QString platform = QGuiApplication::platformName();
+    std::optional<int> code;
+    if (platform == QLatin1String("windows")) {
+      code = keyCodeFromScanCode(ScanCodeSet::PcSet1, scanCode);
+    } else if (platform != QLatin1String("cocoa")) {
+      code = keyCodeFromScanCode(ScanCodeSet::Xkb, scanCode);
+    }
+    if (code) return code;
+  }
+  if (const std::optional<int> code = keyCodeFromQtKey(event.key())) return code;
+  if (scanCode == 0 && event.key() == 0) return std::nullopt;
+  return 0;  // a key that belongs to no key slot
 }
 
 }  // namespace arvan

@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <optional>
 
+class QKeyEvent;
+
 namespace arvan {
 
 enum class ScanCodeSet {
@@ -23,5 +25,10 @@ enum class ScanCodeSet {
 // Where no scan code comes: from Qt's key value (Latin letters, US
 // punctuation, the Mongolian Cyrillic letters of the key table).
 [[nodiscard]] std::optional<int> keyCodeFromQtKey(int qtKey);
+
+// The key code of a Qt key event: from its native scan code where the
+// platform gives one, otherwise from Qt's key value. A key that neither
+// table knows still arrives, as a code that belongs to no key slot.
+[[nodiscard]] std::optional<int> keyCodeOf(const QKeyEvent& event);
 
 }  // namespace arvan
