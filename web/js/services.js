@@ -2,9 +2,9 @@
 // Copyright (C) 2026 Arvan developers
 
 // The platform services that the core asks of its surroundings, as the
-// browser gives them: the bell, performance.now() as the monotonic clock,
-// the local date and time, a random source reseeded from
-// crypto.getRandomValues, and the end of the tutor.
+// browser gives them: the bell, performance.now() as the monotonic clock, a
+// random source reseeded from crypto.getRandomValues, and the end of the
+// tutor.
 
 // sfc32: a small, fast generator with a 128-bit state.
 function randomSource() {
@@ -33,17 +33,6 @@ export function browserServices({ bell, onClose }) {
   return {
     beep: () => bell.ring(),
     now: () => performance.now(),
-    localDateTime: () => {
-      const d = new Date();
-      return {
-        year: d.getFullYear(),
-        month: d.getMonth() + 1,
-        day: d.getDate(),
-        hour: d.getHours(),
-        minute: d.getMinutes(),
-        second: d.getSeconds(),
-      };
-    },
     random: source.random,
     reseed: source.reseed,
     close: onClose,
