@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <algorithm>
 
 namespace arvan {
 namespace {
@@ -107,8 +108,16 @@ void Pictures::draw(QPainter& painter, std::string_view picture, const QRectF& r
   }
   painter.save();
   painter.resetTransform();
-  painter.drawImage(QRectF(QPointF(topLeft) / ratio, QSizeF(size) / ratio), p.rendered,
-                    QRectF(p.rendered.rect()));
+  // Qt blends an image taller than about 96 rows on its thread pool, and
+  // waking those threads costs a key more than the blend itself: the
+  // picture goes in bands.
+  constexpr int kBandRows = 64;
+  for (int top = 0; top < size.height(); top += kBandRows) {
+    const QRect band(0, top, size.width(), std::min(kBandRows, size.height() - top));
+    painter.drawImage(
+        QRectF(QPointF(topLeft + band.topLeft()) / ratio, QSizeF(band.size()) / ratio), p.rendered,
+        QRectF(band));
+  }
   painter.restore();
 }
 
