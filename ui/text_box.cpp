@@ -76,61 +76,81 @@ void TextBox::append(std::string_view text) {
   linesSplit_ = true;
 }
 
+QTextCursor TextBox::highlight() const {
+  QTextCursor marked(document());
+  if (length_ == 0) return marked;
+  const int last = document()->characterCount() - 1;
+  marked.setPosition(std::min(start_, last));
+  marked.setPosition(std::min(start_ + length_, last), QTextCursor::KeepAnchor);
+  return marked;
+}
+
 void TextBox::showHighlight() {
-  QList<QTextEdit::ExtraSelection> selections;
   if (length_ > 0) {
-    QTextEdit::ExtraSelection highlight;
-    highlight.cursor = QTextCursor(document());
-    highlight.cursor.setPosition(start_);
-    highlight.cursor.setPosition(start_ + length_, QTextCursor::KeepAnchor);
-    highlight.format.setBackground(QColor(kHighlight));
-    highlight.format.setForeground(Qt::white);
-    selections.append(highlight);
     QTextCursor view(document());
-    view.setPosition(start_);
+    view.setPosition(highlight().selectionStart());
     setTextCursor(view);
     ensureCursorVisible();
   }
-  // Qt repaints the box's view for a new selection, the mark included.
-  setExtraSelections(selections);
+  // After the scroll, the old mark's pixels lie where its characters now are.
+  viewport()->update(shownRect(mark_));
+  mark_ = markOf(highlight());
+  viewport()->update(shownRect(mark_));
 }
 
 void TextBox::resizeEvent(QResizeEvent* event) {
   QPlainTextEdit::resizeEvent(event);
   // Lines split off at the old width no longer break where the text would.
-  if (linesSplit_) {
-    showWholeText();
-    showHighlight();
-  }
+  if (linesSplit_) showWholeText();
+  showHighlight();
 }
 
 void TextBox::changeEvent(QEvent* event) {
   QPlainTextEdit::changeEvent(event);
-  if (event->type() == QEvent::FontChange && linesSplit_) {
-    showWholeText();
-    showHighlight();
-  }
+  if (event->type() != QEvent::FontChange) return;
+  if (linesSplit_) showWholeText();
+  showHighlight();
 }
 
-QRect TextBox::ownMark() const {
-  if (length_ == 0) return {};
-  QTextCursor at(document());
-  at.setPosition(start_);
-  QTextCursor after(document());
-  after.setPosition(std::min(start_ + length_, document()->characterCount() - 1));
-  const QRect here = cursorRect(at);
-  // On one line, the selection shows the characters between.
-  if (cursorRect(after).top() == here.top()) return {};
-  return {here.left(), here.top(), fontMetrics().horizontalAdvance(QLatin1Char(' ')),
-          here.height()};
+TextBox::Mark TextBox::markOf(const QTextCursor& marked) const {
+  if (!marked.hasSelection()) return {};
+  const QTextBlock block = document()->findBlock(marked.selectionStart());
+  blockBoundingGeometry(block);  // lays the block out, if it is not yet
+  const int from = marked.selectionStart() - block.position();
+  const QTextLine line = block.layout()->lineForTextPosition(from);
+  if (!line.isValid()) return {};
+  const int to = marked.selectionEnd() - block.position();
+  const double left = line.cursorToX(from);
+  // A blank where the line wraps and a line break have no width of their
+  // own: the mark is one blank wide there.
+  const bool onTheLine = to < line.textStart() + line.textLength() ||
+                         (to == line.textStart() + line.textLength() && to > from &&
+                          block.text().at(to - 1) != QLatin1Char(' '));
+  const double right = onTheLine ? line.cursorToX(to)
+                                 : left + fontMetrics().horizontalAdvance(QLatin1Char(' '));
+  return {marked, QRectF(left, line.y(), right - left, line.height())};
+}
+
+QRect TextBox::shownRect(const Mark& mark) const {
+  if (mark.inBlock.isEmpty()) return {};
+  const QTextBlock block = document()->findBlock(mark.chars.selectionStart());
+  const QPointF origin = blockBoundingGeometry(block).translated(contentOffset()).topLeft();
+  return mark.inBlock.translated(origin).toAlignedRect();
 }
 
 void TextBox::paintEvent(QPaintEvent* event) {
   QPlainTextEdit::paintEvent(event);
-  const QRect mark = ownMark();
-  if (mark.isEmpty() || !event->rect().intersects(mark)) return;
+  const QRect shown = shownRect(mark_) & event->rect();
+  if (shown.isEmpty()) return;
+  // The marked characters, white on the highlight, from the line's own glyphs.
+  const QTextBlock block = document()->findBlock(mark_.chars.selectionStart());
+  const QTextLine line =
+      block.layout()->lineForTextPosition(mark_.chars.selectionStart() - block.position());
   QPainter painter(viewport());
-  painter.fillRect(mark, QColor(kHighlight));
+  painter.fillRect(shown, QColor(kHighlight));
+  painter.setClipRect(shown);
+  painter.setPen(Qt::white);
+  line.draw(&painter, blockBoundingGeometry(block).translated(contentOffset()).topLeft());
 }
 
 }  // namespace arvan

@@ -6,9 +6,10 @@
 // A multi-line text box of the window: black, read-only, never focused, with
 // a vertical scroll bar, scrolled to the end of its text or to its highlight.
 //
-// The highlight marks the next character to type. Qt's selection draws
-// nothing for a blank at the end of a wrapped line or for a line break, so
-// there the box paints the mark itself, one blank wide.
+// The highlight marks the next character to type. The box paints it
+// itself, so that moving it repaints two characters rather than their
+// paragraphs; a blank at the end of a wrapped line and a line break, which
+// have no width of their own, are marked one blank wide.
 //
 // Free typing appends one letter at a time to a text that may grow to book
 // length, and each key must cost the same however long the text. Qt lays a
@@ -32,6 +33,9 @@ class TextBox : public QPlainTextEdit {
   // count a line end (carriage return and line feed) as two characters.
   void show(const std::string& text, int start, int length);
 
+  // The marked characters; no selection where nothing is marked.
+  [[nodiscard]] QTextCursor highlight() const;
+
   static constexpr QRgb kHighlight = 0x0078D7;
 
  protected:
@@ -43,13 +47,19 @@ class TextBox : public QPlainTextEdit {
   void showWholeText();
   void append(std::string_view text);
   void showHighlight();
-  // Where the box paints the mark itself, in the viewport; empty where Qt's
-  // selection shows it or nothing is marked.
-  [[nodiscard]] QRect ownMark() const;
+  // Marked characters and where the mark lies in their paragraph's layout.
+  struct Mark {
+    QTextCursor chars;
+    QRectF inBlock;
+  };
+  [[nodiscard]] Mark markOf(const QTextCursor& marked) const;
+  // Where a mark lies in the viewport.
+  [[nodiscard]] QRect shownRect(const Mark& mark) const;
 
   std::string text_;  // what the box shows, line ends and all
   int start_ = 0;     // the highlight, in the box's own positions
   int length_ = 0;
+  Mark mark_;  // as last placed
   bool linesSplit_ = false;
 };
 
