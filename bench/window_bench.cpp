@@ -11,15 +11,12 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPaintEvent>
-#include <QWindow>
-#include <optional>
 
 #include "bench/bench_platform.h"
+#include "tests/window_driver.h"
 #include "ui/application.h"
 #include "ui/form_window.h"
-#include "ui/physical_keys.h"
 
 namespace arvan::bench {
 namespace {
@@ -40,30 +37,13 @@ class MeasuredWindow : public FormWindow {
   }
 };
 
-// The X11 scan code (evdev + 8) of a key code.
-quint32 scanCodeOf(int keyCode) {
-  for (quint32 scanCode = 8; scanCode < 256; ++scanCode) {
-    if (keyCodeFromScanCode(ScanCodeSet::Xkb, scanCode) == keyCode) return scanCode;
-  }
-  return 0;
-}
-
-quint32 scanCodeOfSlot(int slot) {
-  return scanCodeOf(kKeySlots[static_cast<std::size_t>(slot)].keyCode);
-}
-
-QPointF centre(const Rect& r) { return {r.left + r.width / 2.0, r.top + r.height / 2.0}; }
-
 class OpenWindow {
  public:
   // A shown, focused window of `devicePixels` on the screen's pixel ratio,
   // its first frame painted.
   explicit OpenWindow(QSize devicePixels) {
     const qreal ratio = QGuiApplication::primaryScreen()->devicePixelRatio();
-    window.resize((QSizeF(devicePixels) / ratio).toSize());
-    window.show();
-    QApplication::setActiveWindow(&window);
-    window.setFocus();
+    driver.show((QSizeF(devicePixels) / ratio).toSize());
     while (window.paints == 0) {
       QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
@@ -72,23 +52,16 @@ class OpenWindow {
   // What the event loop does next: every posted event, the frame included.
   void finishFrame() { QCoreApplication::sendPostedEvents(); }
 
-  void key(QEvent::Type type, quint32 scanCode) {
-    QKeyEvent event(type, 0, Qt::NoModifier, scanCode, 0, 0);
-    QCoreApplication::sendEvent(window.windowHandle(), &event);
-  }
+  void key(QEvent::Type type, quint32 scanCode) { driver.sendKey(type, scanCode); }
   void click(const Control& c) {
-    const QPointF at = window.toPixels(centre(c.rect));
-    const QPointF global = window.mapToGlobal(at);
-    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, {});
-    QCoreApplication::sendEvent(&window, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, {});
-    QCoreApplication::sendEvent(&window, &release);
+    driver.clickAt(c.rect);
     finishFrame();
   }
-  [[nodiscard]] quint32 targetScanCode() const { return scanCodeOfSlot(window.form().targetSlot); }
+  [[nodiscard]] quint32 targetScanCode() const { return driver.targetScanCode(); }
 
   BenchPlatform platform;
   MeasuredWindow window{&platform};
+  testing::WindowDriver driver{window};
 };
 
 QSize sizeOf(const benchmark::State& state) {
@@ -187,7 +160,8 @@ void BM_KeyUpToFrame(benchmark::State& state) {
 // The key of the n-th character of a text of five-letter words and blanks.
 quint32 freeTypingKey(int n) {
   constexpr int kLetterSlots = 12;  // Q to ], the top row's letters
-  return n % 6 == 5 ? scanCodeOfSlot(kSpaceBarSlot) : scanCodeOfSlot(n % kLetterSlots);
+  return n % 6 == 5 ? testing::WindowDriver::scanCodeOfSlot(kSpaceBarSlot)
+                    : testing::WindowDriver::scanCodeOfSlot(n % kLetterSlots);
 }
 
 // Free typing with state.range(2) characters typed after the prompt: one

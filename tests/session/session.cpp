@@ -10,58 +10,39 @@
 //   arvan_session [rounds]     (3 unless given)
 
 #include <QApplication>
-#include <QKeyEvent>
-#include <QTest>
-#include <QTimerEvent>
 #include <cstdio>
 #include <cstdlib>
-#include <map>
 #include <optional>
 #include <string_view>
 
 #include "app/practice_text.h"
 #include "keyboard/key_slots.h"
+#include "tests/window_driver.h"
 #include "ui/application.h"
 #include "ui/form_window.h"
-#include "ui/physical_keys.h"
 
 namespace arvan {
 namespace {
 
 class Session {
  public:
-  explicit Session(FormWindow& window) : window_(window) {
-    for (std::uint32_t scanCode = 0; scanCode < 256; ++scanCode) {
-      if (const std::optional<int> code = keyCodeFromScanCode(ScanCodeSet::Xkb, scanCode)) {
-        scanCodes_.emplace(*code, scanCode);
-      }
-    }
-  }
+  explicit Session(FormWindow& window) : window_(window), driver_(window) {}
 
   [[nodiscard]] long events() const { return events_; }
   [[nodiscard]] const Form& form() const { return window_.form(); }
 
   void key(int keyCode, bool release = true, int repeats = 0) {
-    const auto found = scanCodes_.find(keyCode);
-    const quint32 scanCode = found == scanCodes_.end() ? 0 : found->second;
-    send(QEvent::KeyPress, scanCode, false);
-    for (int n = 0; n < repeats; ++n) send(QEvent::KeyPress, scanCode, true);
-    if (release) send(QEvent::KeyRelease, scanCode, false);
+    const quint32 scanCode = testing::WindowDriver::scanCodeOf(keyCode);
+    driver_.sendKey(QEvent::KeyPress, scanCode);
+    for (int n = 0; n < repeats; ++n) driver_.sendKey(QEvent::KeyPress, scanCode, true);
+    if (release) driver_.sendKey(QEvent::KeyRelease, scanCode);
+    events_ += 1 + repeats + (release ? 1 : 0);
   }
-  void slotKey(int slot, int repeats = 0) {
-    key(kKeySlots[static_cast<std::size_t>(slot)].keyCode, true, repeats);
-  }
+  void slotKey(int slot, int repeats = 0) { key(keyAt(slot).keyCode, true, repeats); }
   void litKey() { slotKey(form().targetSlot); }
 
-  // A click on a windowless control, or on a child control's widget.
   void click(const Control& control) {
-    if (QWidget* widget = window_.childControls().widgetOf(control)) {
-      QTest::mouseClick(widget, Qt::LeftButton);
-    } else {
-      const Rect& r = control.rect;
-      const QPointF centre(r.left + r.width / 2.0, r.top + r.height / 2.0);
-      QTest::mouseClick(&window_, Qt::LeftButton, {}, window_.toPixels(centre).toPoint());
-    }
+    driver_.click(control);
     ++events_;
   }
   void menu(const Control& entry) {
@@ -69,14 +50,10 @@ class Session {
     click(entry);
   }
 
-  // The window's timer fires at once, however long its period.
   void tick() {
-    const QTimer& timer = window_.timer();
-    if (timer.isActive()) {
-      QTimerEvent event(timer.timerId());
-      QCoreApplication::sendEvent(const_cast<QTimer*>(&timer), &event);
-      ++events_;
-    }
+    if (!window_.timer().isActive()) return;
+    driver_.tick();
+    ++events_;
   }
 
   void resize(int width, int height) {
@@ -91,17 +68,8 @@ class Session {
   }
 
  private:
-  void send(QEvent::Type type, quint32 scanCode, bool autoRepeat) {
-    QWidget* target = QApplication::focusWidget();
-    if (target == nullptr) target = &window_;
-    const int qtKey = scanCode == 0 ? Qt::Key_F13 : 0;
-    QKeyEvent event(type, qtKey, Qt::NoModifier, scanCode, 0, 0, QString(), autoRepeat);
-    QApplication::sendEvent(target, &event);
-    ++events_;
-  }
-
   FormWindow& window_;
-  std::map<int, quint32> scanCodes_;
+  testing::WindowDriver driver_;
   long events_ = 0;
 };
 
@@ -203,11 +171,7 @@ int main(int argc, char* argv[]) {
   long events = 0;
   {
     arvan::FormWindow window;
-    window.resize(1000, 689);
-    window.show();
-    QApplication::setActiveWindow(&window);
-    window.setFocus();
-    if (!QTest::qWaitForWindowExposed(&window)) {
+    if (!arvan::testing::WindowDriver(window).show(QSize(1000, 689))) {
       std::fprintf(stderr, "arvan_session: the window was not shown\n");
       return 1;
     }

@@ -73,10 +73,7 @@ std::string firstDifference(const QImage& shown, const QImage& fresh) {
 // The X11 scan code of the key that types `typed` in the typing modes.
 quint32 scanCodeTyping(std::string_view typed) {
   for (const testing::ExpectedKey& key : testing::kExpectedKeys) {
-    if (key.typed != typed) continue;
-    for (quint32 scanCode = 8; scanCode < 256; ++scanCode) {
-      if (keyCodeFromScanCode(ScanCodeSet::Xkb, scanCode) == key.code) return scanCode;
-    }
+    if (key.typed == typed) return testing::WindowDriver::scanCodeOf(key.code);
   }
   return 0;
 }
