@@ -42,8 +42,7 @@ int main(int argc, char** argv) {
     Expected e{};
     if (std::strcmp(argv[first], "--idle") == 0) {
       idleSeconds = std::atof(argv[first + 1]);
-    } else if (std::strcmp(argv[first], "--expect") == 0 &&
-               std::sscanf(argv[first + 1], "%d,%d=%x", &e.x, &e.y, &e.rgb) == 3) {
+    } else if (std::strcmp(argv[first], "--expect") == 0 && parseExpected(argv[first + 1], e)) {
       expected.push_back(e);
     } else {
       return usage();

@@ -8,6 +8,7 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <set>
@@ -51,6 +52,10 @@ long statusField(const std::string& status, const std::string& name) {
 }
 
 }  // namespace
+
+bool parseExpected(const char* text, Expected& expected) {
+  return std::sscanf(text, "%d,%d=%x", &expected.x, &expected.y, &expected.rgb) == 3;
+}
 
 std::optional<std::uint32_t> pixelOf(xcb_connection_t* x, xcb_window_t window, int px, int py) {
   const auto image = reply(xcb_get_image_reply(

@@ -38,6 +38,9 @@ struct Expected {
   std::uint32_t rgb;
 };
 
+// Reads "X,Y=RRGGBB".
+bool parseExpected(const char* text, Expected& expected);
+
 struct Usage {
   std::chrono::nanoseconds cpu{};  // on a processor, summed over its threads
   long switches = 0;               // voluntary and not, summed over its threads
