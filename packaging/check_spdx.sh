@@ -22,7 +22,7 @@ while IFS= read -r -d '' file; do
   [[ -f "$file" ]] || continue  # deleted in the work tree, not yet committed
   case "${file##*/}" in
     *.cpp | *.cc | *.h | *.hpp | CMakeLists.txt | *.cmake | *.cmake.in) ;;
-    *.sh | *.bash | *.[1-8] | *.svg | *.js | *.mjs | *.html | *.css) ;;
+    *.sh | *.bash | *.[1-8] | *.svg | *.js | *.mjs | *.html | *.css | *.html.in | *.js.in) ;;
     ?*.*) continue ;;
     *) head -n 1 -- "$file" | grep -qE '^#!.*[/ ](ba|da)?sh( |$)' || continue ;;
   esac

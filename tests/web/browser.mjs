@@ -79,6 +79,8 @@ export async function openTutor({ width = 1280, height = 720, scale = 1, audio =
   const url = `http://127.0.0.1:${port}/`;
   await page.goto(url);
   await page.waitForFunction(() => document.body.classList.contains('ready'));
+  // The bell opens after the first frame; the tests count its rings from then.
+  await page.waitForFunction(() => window.arvan.page.bell.waiting === null);
   const tutor = {
     page, context, server, url, errors, requests,
     async close() {

@@ -4,7 +4,9 @@
 // The beep: a short bell tone made with the Web Audio API, no sound file.
 // Browsers start audio only after the learner's first key or click, which
 // unlock() passes on. Beeps rung close together sound one after another,
-// never on top of each other, so that each is heard.
+// never on top of each other, so that each is heard. Making the audio
+// output takes Chromium about 300 ms of the page's own thread, so the page
+// opens it after its first frame; bells rung before then wait for it.
 
 const SPACING = 0.16; // seconds from one bell's start to the next
 const LENGTH = 0.14; // seconds until a bell has died away
@@ -14,18 +16,28 @@ export class Bell {
     this.makeContext = makeContext;
     this.context = null;
     this.nextStart = 0;
+    this.waiting = null; // bells rung before a deferred open, or null
+  }
+
+  // Opens the audio output once the page has shown its next frame.
+  openAfterNextFrame() {
+    if (this.context !== null || this.waiting !== null) return;
+    this.waiting = 0;
+    requestAnimationFrame(() => setTimeout(() => this.open()));
   }
 
   // Opens the audio output; where the browser wants a key or click first,
   // the output waits for unlock().
   open() {
-    if (this.context === null) {
-      try {
-        this.context = this.makeContext();
-      } catch {
-        this.context = null; // no Web Audio: the tutor runs silent
-      }
+    if (this.context !== null) return;
+    try {
+      this.context = this.makeContext();
+    } catch {
+      this.context = null; // no Web Audio: the tutor runs silent
     }
+    const waiting = this.waiting ?? 0;
+    this.waiting = null;
+    for (let n = 0; n < waiting; ++n) this.ring();
   }
 
   unlock() {
@@ -34,6 +46,10 @@ export class Bell {
   }
 
   ring() {
+    if (this.waiting !== null) {
+      ++this.waiting;
+      return;
+    }
     this.open();
     const context = this.context;
     if (context === null || context.state !== 'running') return;

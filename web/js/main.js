@@ -171,7 +171,7 @@ async function start() {
   page.module = module;
   page.layout();
   page.build();
-  bell.open();
+  bell.openAfterNextFrame();
   page.apply(core.load());
   page.listen();
   document.body.classList.add('ready');
