@@ -57,6 +57,7 @@ void TextBox::show(const std::string& text, int start, int length) {
 
 void TextBox::showWholeText() {
   setPlainText(withoutCarriageReturns(text_));
+  glyphsKept_ = false;
   linesSplit_ = false;
   verticalScrollBar()->setValue(verticalScrollBar()->maximum());
 }
@@ -86,6 +87,15 @@ QTextCursor TextBox::highlight() const {
 }
 
 void TextBox::showHighlight() {
+  if (length_ > 0 && !glyphsKept_) {
+    // Qt shapes a paragraph's text again each time it draws it, unless its
+    // layout keeps the glyphs. A text to copy, which the highlight walks
+    // through and which does not grow, keeps them.
+    for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
+      b.layout()->setCacheEnabled(true);
+    }
+    glyphsKept_ = true;
+  }
   if (length_ > 0) {
     QTextCursor view(document());
     view.setPosition(highlight().selectionStart());
@@ -126,8 +136,8 @@ TextBox::Mark TextBox::markOf(const QTextCursor& marked) const {
   const bool onTheLine = to < line.textStart() + line.textLength() ||
                          (to == line.textStart() + line.textLength() && to > from &&
                           block.text().at(to - 1) != QLatin1Char(' '));
-  const double right = onTheLine ? line.cursorToX(to)
-                                 : left + fontMetrics().horizontalAdvance(QLatin1Char(' '));
+  const double right =
+      onTheLine ? line.cursorToX(to) : left + fontMetrics().horizontalAdvance(QLatin1Char(' '));
   return {marked, QRectF(left, line.y(), right - left, line.height())};
 }
 

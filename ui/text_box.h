@@ -61,6 +61,7 @@ class TextBox : public QPlainTextEdit {
   int length_ = 0;
   Mark mark_;  // as last placed
   bool linesSplit_ = false;
+  bool glyphsKept_ = false;  // the paragraphs' layouts keep their glyphs
 };
 
 }  // namespace arvan
