@@ -25,8 +25,7 @@ QRect DesignPlacement::toPixelRect(const QRectF& twips) const {
 
 void DesignPlacement::setUp(QPainter& painter) const {
   painter.setRenderHints(kRenderHints);
-  painter.translate(origin);
-  painter.scale(scale, scale);
+  painter.setTransform(transform(), true);
 }
 
 }  // namespace arvan

@@ -11,6 +11,7 @@
 #include <QRect>
 #include <QRectF>
 #include <QSizeF>
+#include <QTransform>
 
 namespace arvan {
 
@@ -23,6 +24,10 @@ struct DesignPlacement {
   [[nodiscard]] QPointF toPixels(QPointF twips) const { return origin + twips * scale; }
   // The pixels a drawing of `twips` may touch, its antialiased edge included.
   [[nodiscard]] QRect toPixelRect(const QRectF& twips) const;
+  // Twips to window pixels.
+  [[nodiscard]] QTransform transform() const {
+    return QTransform::fromTranslate(origin.x(), origin.y()).scale(scale, scale);
+  }
   // Makes `painter` draw in twips, with these render hints.
   void setUp(QPainter& painter) const;
   static constexpr QPainter::RenderHints kRenderHints =

@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <algorithm>
 
+#include "ui/design_placement.h"
 #include "ui/to_qt.h"
 
 namespace arvan {
@@ -99,6 +100,16 @@ void FormPainter::paintStatic(QPainter& painter, const QList<QRectF>& areas) {
 
 void FormPainter::paint(QPainter& painter, const QList<QRectF>& areas) {
   paintMeeting(changing_, painter, areas);
+}
+
+void FormPainter::prepare(const Control& c, const QTransform& toWindow, qreal ratio) {
+  if (!c.visible) return;
+  if (c.kind == ControlKind::Shape) {
+    sprites_.prepare(c, drawnRect(c), toWindow.m11() * ratio, ratio, DesignPlacement::kRenderHints,
+                     [this, &c](QPainter& p) { paintShape(p, c, palette_); });
+  } else if (c.kind == ControlKind::Image) {
+    pictures_.prepare(c.picture, toQRectF(c.rect), toWindow, ratio);
+  }
 }
 
 void FormPainter::paintMeeting(const std::vector<const Control*>& controls, QPainter& painter,

@@ -33,6 +33,10 @@ class FormPainter {
   // Paints the static controls that meet one of `areas` (twips), for a frame
   // painted before its layer is there.
   void paintStatic(QPainter& painter, const QList<QRectF>& areas);
+  // Renders what painting `c` will copy (its shape's sprite, its picture)
+  // for a window that maps twips through `toWindow`, if it is not yet, so
+  // that painting only paints.
+  void prepare(const Control& c, const QTransform& toWindow, qreal ratio);
   // Paints every other windowless control that meets one of `areas` (twips).
   void paint(QPainter& painter, const QList<QRectF>& areas);
   // Where a windowless control draws, in twips: a label sized to its caption

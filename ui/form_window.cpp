@@ -51,6 +51,7 @@ void FormWindow::refresh() {
     if (now == was) continue;
     dirty += placement_.toPixelRect(painter_.drawnRect(was));
     dirty += placement_.toPixelRect(painter_.drawnRect(now));
+    painter_.prepare(now, placement_.transform(), devicePixelRatioF());
     was = now;
   }
   if (!dirty.isEmpty()) update(dirty);
@@ -66,6 +67,9 @@ void FormWindow::resizeEvent(QResizeEvent*) {
   placement_ = DesignPlacement::forWindow(size());
   children_->layout(placement_.scale, placement_.origin);
   staticLayer_.paint(painter_, placement_, size(), devicePixelRatioF());
+  for (const Control* c : painter_.changingControls()) {
+    painter_.prepare(*c, placement_.transform(), devicePixelRatioF());
+  }
 }
 
 void FormWindow::paintEvent(QPaintEvent* event) {

@@ -54,6 +54,12 @@ QImage renderSvg(QSvgRenderer& renderer, bool mirrored, QSize devicePixels) {
   return image;
 }
 
+// The size of a picture drawn at `rect` (twips), in whole device pixels.
+QSize deviceSize(const QRectF& rect, const QTransform& toWindow, qreal ratio) {
+  const QRectF window = toWindow.mapRect(rect);
+  return {qRound(window.width() * ratio), qRound(window.height() * ratio)};
+}
+
 }  // namespace
 
 QByteArray markFinger(QByteArray handSvg, int finger) {
@@ -93,13 +99,18 @@ bool Pictures::has(std::string_view picture) {
   return rendererOf(name, pictures_[name]).isValid();
 }
 
+void Pictures::prepare(std::string_view picture, const QRectF& rect, const QTransform& toWindow,
+                       qreal ratio) {
+  const QSize size = deviceSize(rect, toWindow, ratio);
+  if (!size.isEmpty()) renderedAt(std::string(picture), size);
+}
+
 void Pictures::draw(QPainter& painter, std::string_view picture, const QRectF& rect) {
   // The rectangle on the device, rounded to whole pixels.
   const qreal ratio = painter.device()->devicePixelRatioF();
   const QPointF corner = painter.transform().map(rect.topLeft()) * ratio;
   const QPoint topLeft(qRound(corner.x()), qRound(corner.y()));
-  const QRectF device = painter.transform().mapRect(rect);
-  const QSize size(qRound(device.width() * ratio), qRound(device.height() * ratio));
+  const QSize size = deviceSize(rect, painter.transform(), ratio);
   if (size.isEmpty()) return;
   const Picture& p = renderedAt(std::string(picture), size);
   if (p.rendered.isNull()) {

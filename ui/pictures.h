@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QRectF>
 #include <QString>
+#include <QTransform>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -30,6 +31,10 @@ class Pictures {
   ~Pictures();
 
   void draw(QPainter& painter, std::string_view picture, const QRectF& rect);
+  // Renders the picture, if it is not yet, for drawing it at `rect` (twips)
+  // through `toWindow` at a device pixel ratio.
+  void prepare(std::string_view picture, const QRectF& rect, const QTransform& toWindow,
+               qreal ratio);
   // Whether the picture has a drawing (and is not drawn as a placeholder).
   [[nodiscard]] bool has(std::string_view picture);
 

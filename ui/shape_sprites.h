@@ -29,6 +29,12 @@ class ShapeSprites {
   // draws the shape when its look is new. Shapes too large to be worth
   // keeping are drawn straight away.
   void draw(QPainter& painter, const Control& c, const QRectF& drawn, const Paint& paint);
+  // Renders the sprite of `c`'s look, if it is new, for a painter that maps
+  // a twip to `deviceScale` device pixels; drawing it then only copies.
+  void prepare(const Control& c, const QRectF& drawn, double deviceScale, qreal ratio,
+               QPainter::RenderHints hints, const Paint& paint) {
+    spriteOf(c, drawn, deviceScale, ratio, hints, paint);
+  }
   [[nodiscard]] qsizetype size() const { return sprites_.size(); }
 
   struct Look {
