@@ -142,8 +142,8 @@ TextBox::Mark TextBox::markOf(const QTextCursor& marked) const {
 }
 
 QRect TextBox::shownRect(const Mark& mark) const {
-  if (mark.inBlock.isEmpty()) return {};
   const QTextBlock block = document()->findBlock(mark.chars.selectionStart());
+  if (mark.inBlock.isEmpty() || block.layout() == nullptr) return {};
   const QPointF origin = blockBoundingGeometry(block).translated(contentOffset()).topLeft();
   return mark.inBlock.translated(origin).toAlignedRect();
 }
