@@ -33,8 +33,8 @@
 #include <thread>
 
 #include "app/main_window.h"
-#include "app/practice_text.h"
 #include "bench/bench_platform.h"
+#include "bench/practice_text_keys.h"
 #include "bench/watched_program.h"
 #include "keyboard/key_slots.h"
 #include "ui/design_placement.h"
@@ -51,7 +51,6 @@ constexpr int kTypingRounds = 5;
 constexpr int kKeysARound = 100;
 constexpr auto kKeyPeriod = 10ms;  // 100 keys a second
 constexpr auto kQuiet = 40ms;      // no damage for so long: the program has settled
-constexpr std::uint8_t kEnterKey = 36;
 constexpr std::uint8_t kAltKey = 64;
 constexpr std::uint32_t kBlue = 0x0000FF;
 
@@ -65,33 +64,7 @@ double median(std::vector<double> v) {
 
 // The X key code (evdev + 8) of a key slot.
 std::uint8_t xKeyOf(int slot) {
-  const int keyCode = keyAt(slot).keyCode;
-  for (std::uint32_t scanCode = 8; scanCode < 256; ++scanCode) {
-    if (keyCodeFromScanCode(ScanCodeSet::Xkb, scanCode) == keyCode) {
-      return static_cast<std::uint8_t>(scanCode);
-    }
-  }
-  throw std::runtime_error("a key slot without an X key code");
-}
-
-// The X keys that copy the practice text; a character that no key slot
-// types (the line break) is Enter.
-std::vector<std::uint8_t> practiceTextKeys() {
-  std::vector<std::uint8_t> keys;
-  std::string_view text = kPracticeText;
-  while (!text.empty()) {
-    std::size_t length = 1;
-    while (length < text.size() && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) {
-      ++length;
-    }
-    std::uint8_t key = kEnterKey;
-    for (int slot = 0; slot < kSlotCount; ++slot) {
-      if (keyAt(slot).typedChar == text.substr(0, length)) key = xKeyOf(slot);
-    }
-    keys.push_back(key);
-    text.remove_prefix(length);
-  }
-  return keys;
+  return static_cast<std::uint8_t>(scanCodeOf(ScanCodeSet::Xkb, keyAt(slot).keyCode).value_or(0));
 }
 
 // The program's window under XTEST's keys and pointer, its damage watched.
@@ -138,10 +111,10 @@ class Player {
     return took;
   }
 
-  void type(std::uint8_t key) {
-    fake(XCB_KEY_PRESS, key);
+  void type(std::uint32_t key) {
+    fake(XCB_KEY_PRESS, static_cast<std::uint8_t>(key));
     std::this_thread::sleep_for(kKeyPeriod / 2);
-    fake(XCB_KEY_RELEASE, key);
+    fake(XCB_KEY_RELEASE, static_cast<std::uint8_t>(key));
     std::this_thread::sleep_for(kKeyPeriod / 2);
   }
 
@@ -217,7 +190,7 @@ class Player {
 // Copies the practice text at 100 keys a second: the processor time a key,
 // the median of rounds of keys, after the first keys have filled the caches.
 double typingCpuMsAKey(Player& player, const WatchedProgram& program) {
-  const std::vector<std::uint8_t> text = practiceTextKeys();
+  const std::vector<std::uint32_t> text = practiceTextKeys();
   std::size_t next = 0;
   for (; next < kWarmUpKeys; ++next) player.type(text[next]);
   std::vector<double> rounds;

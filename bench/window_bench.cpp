@@ -13,8 +13,8 @@
 #include <QKeyEvent>
 #include <QPaintEvent>
 
-#include "app/practice_text.h"
 #include "bench/bench_platform.h"
+#include "bench/practice_text_keys.h"
 #include "tests/window_driver.h"
 #include "ui/application.h"
 #include "ui/form_window.h"
@@ -187,39 +187,16 @@ void BM_FreeTypingKeyToFrame(benchmark::State& state) {
   }
 }
 
-constexpr int kEnterKeyCode = 13;
-
-// The keys that copy the practice text, Enter for a line break.
-std::vector<quint32> practiceTextKeys() {
-  std::vector<quint32> keys;
-  std::string_view text = kPracticeText;
-  while (!text.empty()) {
-    std::size_t length = 1;
-    while (length < text.size() && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) {
-      ++length;
-    }
-    quint32 key = testing::WindowDriver::scanCodeOf(kEnterKeyCode);
-    for (int slot = 0; slot < kSlotCount; ++slot) {
-      if (keyAt(slot).typedChar == text.substr(0, length)) {
-        key = testing::WindowDriver::scanCodeOfSlot(slot);
-      }
-    }
-    keys.push_back(key);
-    text.remove_prefix(length);
-  }
-  return keys;
-}
-
 // Word typing: the next character of the practice text, from its key-down
 // to the end of the frame of its key-up, the highlight moved on.
 void BM_WordTypingKeyToFrame(benchmark::State& state) {
   OpenWindow w(sizeOf(state));
   w.click(w.window.form().lblMenu1);
   w.click(w.window.form().lblSubMenu1);
-  const std::vector<quint32> keys = practiceTextKeys();
+  const std::vector<std::uint32_t> keys = practiceTextKeys();
   std::size_t n = 0;
   for (auto _ : state) {
-    const quint32 key = keys[n++ % keys.size()];
+    const std::uint32_t key = keys[n++ % keys.size()];
     w.key(QEvent::KeyPress, key);
     w.finishFrame();
     w.key(QEvent::KeyRelease, key);

@@ -134,6 +134,14 @@ std::optional<int> slotForKeyCode(int keyCode) {
 
 bool typesNothing(int slot) { return keyAt(slot).typedChar.empty(); }
 
+std::optional<int> slotTyping(std::string_view character) {
+  if (character.empty()) return std::nullopt;
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    if (keyAt(slot).typedChar == character) return slot;
+  }
+  return std::nullopt;
+}
+
 Rect outlineRect(int slot) {
   Rect r = rowFor(slot).outline;
   r.left += kKeyPitch * stepsIntoRow(slot);

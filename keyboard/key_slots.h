@@ -58,6 +58,8 @@ extern const std::array<KeySlot, kSlotCount> kKeySlots;
 [[nodiscard]] const KeySlot& keyAt(int slot);
 [[nodiscard]] std::optional<int> slotForKeyCode(int keyCode);
 [[nodiscard]] bool typesNothing(int slot);
+// The slot whose key types `character` (one UTF-8 character), if any.
+[[nodiscard]] std::optional<int> slotTyping(std::string_view character);
 
 // Row geometry: one rule per row, with the exception of the Z row folded in.
 [[nodiscard]] Rect outlineRect(int slot);

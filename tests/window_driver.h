@@ -39,10 +39,7 @@ class WindowDriver {
 
   // The X11 scan code (evdev + 8) of a key code; 0 for a code of no key.
   static quint32 scanCodeOf(int keyCode) {
-    for (quint32 scanCode = 8; scanCode < 256; ++scanCode) {
-      if (keyCodeFromScanCode(ScanCodeSet::Xkb, scanCode) == keyCode) return scanCode;
-    }
-    return 0;
+    return arvan::scanCodeOf(ScanCodeSet::Xkb, keyCode).value_or(0);
   }
   static quint32 scanCodeOfSlot(int slot) { return scanCodeOf(keyAt(slot).keyCode); }
   [[nodiscard]] quint32 targetScanCode() const { return scanCodeOfSlot(window_.form().targetSlot); }

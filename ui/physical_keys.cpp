@@ -73,6 +73,13 @@ std::optional<int> keyCodeFromScanCode(ScanCodeSet set, std::uint32_t scanCode) 
   return std::nullopt;
 }
 
+std::optional<std::uint32_t> scanCodeOf(ScanCodeSet set, int keyCode) {
+  for (const PhysicalKey& key : kPhysicalKeys) {
+    if (key.keyCode == keyCode) return set == ScanCodeSet::Xkb ? key.xkb : key.pcSet1;
+  }
+  return std::nullopt;
+}
+
 std::optional<int> keyCodeFromQtKey(int qtKey) {
   if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return qtKey;
   if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return qtKey;

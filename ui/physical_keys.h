@@ -22,6 +22,9 @@ enum class ScanCodeSet {
 // The key code of a scan code, or none for a code that the table lacks.
 [[nodiscard]] std::optional<int> keyCodeFromScanCode(ScanCodeSet set, std::uint32_t scanCode);
 
+// The scan code of a key code, or none for a code of no physical key.
+[[nodiscard]] std::optional<std::uint32_t> scanCodeOf(ScanCodeSet set, int keyCode);
+
 // Where no scan code comes: from Qt's key value (Latin letters, US
 // punctuation, the Mongolian Cyrillic letters of the key table).
 [[nodiscard]] std::optional<int> keyCodeFromQtKey(int qtKey);

@@ -51,6 +51,17 @@ TEST(KeySlotTable, CaptionsAndTypedCharactersOfBothLayouts) {
   }
 }
 
+TEST(KeySlotTable, EachTypedCharacterFindsTheSlotThatTypesIt) {
+  for (int slot = 0; slot < 35; ++slot) {
+    const auto& expected = kExpectedKeys[static_cast<std::size_t>(slot)];
+    if (expected.typed.empty()) continue;  // the backslash types nothing
+    EXPECT_EQ(slotTyping(expected.typed), slot) << expected.typed;
+  }
+  EXPECT_EQ(slotTyping(""), std::nullopt);
+  EXPECT_EQ(slotTyping("\n"), std::nullopt);
+  EXPECT_EQ(slotTyping("е"), std::nullopt);
+}
+
 TEST(KeySlotTable, DesignAndShowLabelsCaptionsDifferOnlyOnTheirOwnSlots) {
   struct Variant {
     int slot;

@@ -73,14 +73,6 @@ class Session {
   long events_ = 0;
 };
 
-// The slot that types a practice-text character, if any.
-std::optional<int> slotTyping(std::string_view character) {
-  for (int slot = 0; slot < kSlotCount; ++slot) {
-    if (kKeySlots[static_cast<std::size_t>(slot)].typedChar == character) return slot;
-  }
-  return std::nullopt;
-}
-
 void keyDrill(Session& s, int presses) {
   s.click(s.form().Start);
   for (int n = 0; n < presses; ++n) {
