@@ -96,15 +96,16 @@ void TextBox::showHighlight() {
     }
     glyphsKept_ = true;
   }
-  if (length_ > 0) {
+  const QTextCursor marked = highlight();
+  if (marked.hasSelection()) {
     QTextCursor view(document());
-    view.setPosition(highlight().selectionStart());
+    view.setPosition(marked.selectionStart());
     setTextCursor(view);
     ensureCursorVisible();
   }
   // After the scroll, the old mark's pixels lie where its characters now are.
   viewport()->update(shownRect(mark_));
-  mark_ = markOf(highlight());
+  mark_ = markOf(marked);
   viewport()->update(shownRect(mark_));
 }
 
