@@ -37,8 +37,8 @@
 #include "bench/practice_text_keys.h"
 #include "bench/watched_program.h"
 #include "keyboard/key_slots.h"
+#include "keyboard/physical_keys.h"
 #include "ui/design_placement.h"
-#include "ui/physical_keys.h"
 
 using namespace arvan;
 using namespace arvan::bench;

@@ -13,7 +13,7 @@
 
 #include "app/practice_text.h"
 #include "keyboard/key_slots.h"
-#include "ui/physical_keys.h"
+#include "keyboard/physical_keys.h"
 
 namespace arvan::bench {
 

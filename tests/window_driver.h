@@ -16,8 +16,8 @@
 #include <QWindow>
 
 #include "keyboard/key_slots.h"
+#include "keyboard/physical_keys.h"
 #include "ui/form_window.h"
-#include "ui/physical_keys.h"
 
 namespace arvan::testing {
 

@@ -14,7 +14,6 @@
 
 #include "expected_keys.h"
 #include "shown_window.h"
-#include "ui/physical_keys.h"
 #include "ui/text_box.h"
 
 namespace arvan {

@@ -8,9 +8,9 @@
 #include <emscripten/bind.h>
 
 #include "app/main_window.h"
+#include "keyboard/physical_keys.h"
 #include "web/core/browser_platform.h"
 #include "web/core/form_view.h"
-#include "web/core/key_characters.h"
 #include "web/core/view_json.h"
 
 namespace arvan {
@@ -58,8 +58,10 @@ class Tutor {
   FormView view_;
 };
 
-int keyCodeOfLetter(const std::string& character) {
-  return keyCodeOfMongolianLetter(character).value_or(0);
+// For the page, 0 is a key that neither table knows.
+int keyCodeOfPosition(const std::string& name) { return keyCodeFromPositionName(name).value_or(0); }
+int keyCodeOfCharacter(const std::string& character) {
+  return keyCodeWriting(character).value_or(0);
 }
 
 }  // namespace
@@ -76,5 +78,6 @@ EMSCRIPTEN_BINDINGS(arvan) {
       .function("keyDown", &arvan::Tutor::keyDown)
       .function("keyUp", &arvan::Tutor::keyUp)
       .function("tick", &arvan::Tutor::tick);
-  emscripten::function("keyCodeOfMongolianLetter", &arvan::keyCodeOfLetter);
+  emscripten::function("keyCodeOfPosition", &arvan::keyCodeOfPosition);
+  emscripten::function("keyCodeOfCharacter", &arvan::keyCodeOfCharacter);
 }

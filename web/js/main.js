@@ -130,7 +130,7 @@ class Page {
   onKey(event, down) {
     if (this.closed) return;
     this.bell.unlock();
-    const code = keyCodeOf(event, (key) => this.module.keyCodeOfMongolianLetter(key));
+    const code = keyCodeOf(event, this.module);
     event.preventDefault();
     this.apply(down ? this.core.keyDown(code) : this.core.keyUp(code));
   }
