@@ -4,7 +4,6 @@
 #include "ui/child_controls.h"
 
 #include <QAbstractButton>
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPainter>
@@ -13,6 +12,7 @@
 #include <string_view>
 
 #include "ui/display_font.h"
+#include "ui/form_painter.h"
 #include "ui/pressure_bar.h"
 #include "ui/text_box.h"
 #include "ui/to_qt.h"
@@ -73,19 +73,6 @@ class OptionButton : public QRadioButton {
   [[nodiscard]] bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 };
 
-bool hasWidget(const Control& c) {
-  switch (c.kind) {
-    case ControlKind::TextBox:
-    case ControlKind::Frame:
-    case ControlKind::OptionButton:
-    case ControlKind::CommandButton:
-    case ControlKind::ProgressBar:
-      return true;
-    default:
-      return false;
-  }
-}
-
 QWidget* makeWidget(const Control& c, QWidget* parent) {
   switch (c.kind) {
     case ControlKind::TextBox: {
@@ -132,7 +119,7 @@ QWidget* makeWidget(const Control& c, QWidget* parent) {
 ChildControls::ChildControls(const Form& form, QWidget* window, ClickHandler onClick)
     : form_(form), window_(window), onClick_(std::move(onClick)) {
   for (const Control* c : form.controlsInDrawingOrder()) {
-    if (hasWidget(*c)) children_.push_back({c, nullptr, {}});
+    if (!isWindowless(*c)) children_.push_back({c, nullptr, {}});
   }
   for (Child& child : children_) syncChild(child, true);
 }
@@ -200,8 +187,7 @@ void ChildControls::place(Child& child) {
                          static_cast<int>(std::lround(topLeft.y() + c.rect.height * scale_)));
   child.widget->setGeometry(QRect(corner, farCorner - QPoint(1, 1)));
 
-  QFont font(c.font.systemDefault ? QFontDatabase::systemFont(QFontDatabase::GeneralFont).family()
-                                  : displayFamily());
+  QFont font(familyOf(c.font));
   font.setPixelSize(std::max(1, static_cast<int>(std::lround(c.font.points * 20 * scale_))));
   font.setBold(c.font.bold);
   child.widget->setFont(font);

@@ -9,28 +9,8 @@ DesktopBell::DesktopBell(std::unique_ptr<BellPlayer> player, std::function<void(
     : player_(std::move(player)), systemBeep_(std::move(systemBeep)), worker_([this] { run(); }) {}
 
 DesktopBell::~DesktopBell() {
-  {
-    std::lock_guard lock(mutex_);
-    stopping_ = true;
-  }
-  wake_.notify_one();
+  tell([this] { stopping_ = true; });
   worker_.join();
-}
-
-void DesktopBell::open() {
-  {
-    std::lock_guard lock(mutex_);
-    opened_ = true;
-  }
-  wake_.notify_one();
-}
-
-void DesktopBell::ring() {
-  {
-    std::lock_guard lock(mutex_);
-    ++waiting_;
-  }
-  wake_.notify_one();
 }
 
 void DesktopBell::run() {

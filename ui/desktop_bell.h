@@ -27,11 +27,24 @@ class DesktopBell {
   DesktopBell(const DesktopBell&) = delete;
   DesktopBell& operator=(const DesktopBell&) = delete;
 
-  void open();
-  void ring();
+  void open() {
+    tell([this] { opened_ = true; });
+  }
+  void ring() {
+    tell([this] { ++waiting_; });
+  }
 
  private:
   void run();
+  // Changes what the bell's thread waits on, and wakes it.
+  template <typename Change>
+  void tell(Change change) {
+    {
+      std::lock_guard lock(mutex_);
+      change();
+    }
+    wake_.notify_one();
+  }
 
   std::unique_ptr<BellPlayer> player_;
   std::function<void()> systemBeep_;

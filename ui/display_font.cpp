@@ -48,9 +48,13 @@ QString displayFamily() {
   return family;
 }
 
+QString familyOf(const Font& font) {
+  return font.systemDefault ? QFontDatabase::systemFont(QFontDatabase::GeneralFont).family()
+                            : displayFamily();
+}
+
 QFont fontInTwips(const Font& font) {
-  QFont f(font.systemDefault ? QFontDatabase::systemFont(QFontDatabase::GeneralFont).family()
-                             : displayFamily());
+  QFont f(familyOf(font));
   f.setPixelSize(static_cast<int>(font.points * 20 + 0.5));
   f.setBold(font.bold);
   f.setHintingPreference(QFont::PreferNoHinting);

@@ -14,6 +14,9 @@ namespace arvan {
 // first sans-serif face that draws every Mongolian Cyrillic letter.
 [[nodiscard]] QString displayFamily();
 
+// The family of a control's font: the desktop's own, or the display face.
+[[nodiscard]] QString familyOf(const Font& font);
+
 // A control's font with its size in twips (a point is 20 twips), for
 // drawing in the window's twip coordinates.
 [[nodiscard]] QFont fontInTwips(const Font& font);

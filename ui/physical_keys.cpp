@@ -18,15 +18,12 @@ struct QtKeyCode {
 };
 
 // Keys that write no character.
+// clang-format off
 constexpr auto kQtControls = std::to_array<QtKeyCode>({
-    {Qt::Key_Alt, 18},
-    {Qt::Key_AltGr, 18},
-    {Qt::Key_Shift, 16},
-    {Qt::Key_Control, 17},
-    {Qt::Key_Return, 13},
-    {Qt::Key_Enter, 13},
-    {Qt::Key_Escape, 27},
+    {Qt::Key_Alt, 18}, {Qt::Key_AltGr, 18}, {Qt::Key_Shift, 16}, {Qt::Key_Control, 17},
+    {Qt::Key_Return, 13}, {Qt::Key_Enter, 13}, {Qt::Key_Escape, 27},
 });
+// clang-format on
 
 }  // namespace
 

@@ -35,7 +35,6 @@ class ShapeSprites {
                QPainter::RenderHints hints, const Paint& paint) {
     spriteOf(c, drawn, deviceScale, ratio, hints, paint);
   }
-  [[nodiscard]] qsizetype size() const { return sprites_.size(); }
 
   struct Look {
     ShapeForm form;
