@@ -17,6 +17,25 @@ constexpr double kTwipsPerPixel = 15.0;
 
 double cornerRadius(const QRectF& r) { return std::min(r.width(), r.height()) * 0.16; }
 
+// Whether an opaque shape is its one colour all over `area` (twips): clear
+// of its border, its rounded corners and a pixel of antialiasing.
+bool isSolidOver(const Control& c, const QRectF& area, double twipsPerPixel) {
+  if (c.kind != ControlKind::Shape || !c.opaque || c.form == ShapeForm::Oval) return false;
+  const double edge = c.borderWidth * kTwipsPerPixel + twipsPerPixel;
+  const QRectF inner = toQRectF(c.rect).adjusted(edge, edge, -edge, -edge);
+  const double corner =
+      c.form == ShapeForm::RoundedRectangle ? cornerRadius(toQRectF(c.rect)) : 0.0;
+  return inner.adjusted(corner, 0, -corner, 0).contains(area) ||
+         inner.adjusted(0, corner, 0, -corner).contains(area);
+}
+
+// The whole device pixels of an area that a paint event gave in them.
+QRect pixelsOf(const QPainter& painter, const QRectF& area) {
+  const QRectF r = painter.transform().mapRect(area);
+  return QRect(QPoint(qRound(r.left()), qRound(r.top())),
+               QPoint(qRound(r.right()) - 1, qRound(r.bottom()) - 1));
+}
+
 }  // namespace
 
 bool isWindowless(const Control& control) {
@@ -53,9 +72,9 @@ FormPainter::FormPainter(const Form& form, Pictures& pictures) : pictures_(pictu
   for (const Control* c : form.controlsInDrawingOrder()) {
     if (!isWindowless(*c)) continue;
     windowless_.push_back(c);
-    const bool isStatic =
-        std::find(keyboardBody.begin(), keyboardBody.end(), c) != keyboardBody.end();
-    (isStatic ? static_ : changing_).push_back(c);
+    if (std::find(keyboardBody.begin(), keyboardBody.end(), c) == keyboardBody.end()) {
+      changing_.push_back(c);
+    }
   }
 }
 
@@ -84,24 +103,6 @@ const Control* FormPainter::labelOrImageAt(QPointF twips) const {
   return nullptr;
 }
 
-void FormPainter::paintStaticLayer(QPainter& painter) {
-  for (const Control* c : static_) paintControl(painter, *c);
-}
-
-QRectF FormPainter::staticArea() const {
-  QRectF area;
-  for (const Control* c : static_) area |= drawnRect(*c);
-  return area;
-}
-
-void FormPainter::paintStatic(QPainter& painter, const QList<QRectF>& areas) {
-  paintMeeting(static_, painter, areas);
-}
-
-void FormPainter::paint(QPainter& painter, const QList<QRectF>& areas) {
-  paintMeeting(changing_, painter, areas);
-}
-
 void FormPainter::prepare(const Control& c, const QTransform& toWindow, qreal ratio) {
   if (!c.visible) return;
   if (c.kind == ControlKind::Shape) {
@@ -112,17 +113,26 @@ void FormPainter::prepare(const Control& c, const QTransform& toWindow, qreal ra
   }
 }
 
-void FormPainter::paintMeeting(const std::vector<const Control*>& controls, QPainter& painter,
-                               const QList<QRectF>& areas) {
-  for (const Control* c : controls) {
+void FormPainter::paint(QPainter& painter, const QList<QRectF>& areas) {
+  const double twipsPerPixel = 1.0 / painter.transform().m11();
+  for (const Control* c : windowless_) {
     if (!c->visible) continue;
     const QRectF drawn = drawnRect(*c);
+    bool whole = false;
     for (const QRectF& area : areas) {
-      if (drawn.intersects(area)) {
-        paintControl(painter, *c);
+      if (!drawn.intersects(area)) continue;
+      if (!isSolidOver(*c, area, twipsPerPixel)) {
+        whole = true;
         break;
       }
+      // Inside a large shape, its colour is all there is to paint.
+      const QRect pixels = pixelsOf(painter, area);
+      painter.save();
+      painter.resetTransform();
+      painter.fillRect(pixels, toQColor(c->backColour, palette_));
+      painter.restore();
     }
+    if (whole) paintControl(painter, *c);
   }
 }
 

@@ -24,20 +24,11 @@ class FormPainter {
  public:
   FormPainter(const Form& form, Pictures& pictures);
 
-  // The keyboard's panels and the decorative keys never change: they are
-  // painted once per window size into a layer of their own. They overlap no
-  // other windowless control but the home-key rings, which lie on top.
-  void paintStaticLayer(QPainter& painter);
-  // Where the static layer draws, in twips.
-  [[nodiscard]] QRectF staticArea() const;
-  // Paints the static controls that meet one of `areas` (twips), for a frame
-  // painted before its layer is there.
-  void paintStatic(QPainter& painter, const QList<QRectF>& areas);
   // Renders what painting `c` will copy (its shape's sprite, its picture)
   // for a window that maps twips through `toWindow`, if it is not yet, so
   // that painting only paints.
   void prepare(const Control& c, const QTransform& toWindow, qreal ratio);
-  // Paints every other windowless control that meets one of `areas` (twips).
+  // Paints every windowless control that meets one of `areas` (twips).
   void paint(QPainter& painter, const QList<QRectF>& areas);
   // Where a windowless control draws, in twips: a label sized to its caption
   // is as wide as its text.
@@ -45,18 +36,16 @@ class FormPainter {
   // The topmost visible label or image at a point, or nullptr.
   [[nodiscard]] const Control* labelOrImageAt(QPointF twips) const;
 
-  // The windowless controls that can change, and those that cannot, in
-  // drawing order.
+  // The windowless controls in drawing order, and those of them that can
+  // change: the keyboard's panels and its decorative keys never do.
+  [[nodiscard]] const std::vector<const Control*>& controls() const { return windowless_; }
   [[nodiscard]] const std::vector<const Control*>& changingControls() const { return changing_; }
 
  private:
-  void paintMeeting(const std::vector<const Control*>& controls, QPainter& painter,
-                    const QList<QRectF>& areas);
   void paintLabel(QPainter& painter, const Control& c) const;
   void paintControl(QPainter& painter, const Control& c) const;
 
   std::vector<const Control*> windowless_;
-  std::vector<const Control*> static_;
   std::vector<const Control*> changing_;
   Pictures& pictures_;
   mutable LabelFonts fonts_;

@@ -66,20 +66,14 @@ void FormWindow::refresh() {
 void FormWindow::resizeEvent(QResizeEvent*) {
   placement_ = DesignPlacement::forWindow(size());
   children_->layout(placement_.scale, placement_.origin);
-  staticLayer_.paint(painter_, placement_, size(), devicePixelRatioF());
-  for (const Control* c : painter_.changingControls()) {
+  for (const Control* c : painter_.controls()) {
     painter_.prepare(*c, placement_.transform(), devicePixelRatioF());
   }
 }
 
 void FormWindow::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  const bool layered = staticLayer_.isFor(size(), devicePixelRatioF());
-  if (layered) {
-    staticLayer_.copy(painter, event->region());
-  } else {
-    for (const QRect& r : event->region()) painter.fillRect(r, toQColor(kBlue));
-  }
+  for (const QRect& r : event->region()) painter.fillRect(r, toQColor(kBlue));
   placement_.setUp(painter);
   // The controls to paint are those that meet a rectangle of the region,
   // not its bounding rectangle: the two hands of the finger guide would
@@ -87,9 +81,6 @@ void FormWindow::paintEvent(QPaintEvent* event) {
   const QTransform toTwips = painter.transform().inverted();
   QList<QRectF> areas;
   for (const QRect& r : event->region()) areas.append(toTwips.mapRect(QRectF(r)));
-  // A layer painted for another device pixel ratio is not copied: the
-  // keyboard's body is painted straight in until the next resize.
-  if (!layered) painter_.paintStatic(painter, areas);
   painter_.paint(painter, areas);
 }
 

@@ -19,7 +19,6 @@
 #include "ui/form_painter.h"
 #include "ui/pictures.h"
 #include "ui/qt_platform.h"
-#include "ui/static_layer.h"
 
 namespace arvan {
 
@@ -57,7 +56,6 @@ class FormWindow : public QWidget {
   FormPainter painter_;
   std::unique_ptr<ChildControls> children_;
   std::vector<Control> painted_;  // the changing controls as last painted
-  StaticLayer staticLayer_;
   QTimer timer_;
   DesignPlacement placement_;
   const Control* pressed_ = nullptr;

@@ -163,6 +163,25 @@ TEST_F(Screen, PartialRepaintsLeaveNoStaleOrMissingPixels) {
   }
 }
 
+// Inside the keyboard's panels a small repaint fills the panel's colour
+// rather than drawing the panel; near a border or a rounded corner it must
+// draw the panel. Small repaints all over the keyboard, each a frame of its
+// own, leave what a whole repaint shows.
+TEST_F(Screen, SmallRepaintsAnywhereOnTheKeyboardMatchAWholeRepaint) {
+  const QRectF body =
+      QRectF(
+          window.toPixels(QPointF(window.form().Shape4.rect.left, window.form().Shape4.rect.top)),
+          window.toPixels(
+              QPointF(window.form().Shape4.rect.right(), window.form().Shape4.rect.bottom())))
+          .adjusted(-4, -4, 4, 4);
+  for (int y = static_cast<int>(body.top()); y < body.bottom(); y += 5) {
+    for (int x = static_cast<int>(body.left()); x < body.right(); x += 11) {
+      window.repaint(QRect(x, y, 6, 3));
+    }
+  }
+  EXPECT_EQ(firstDifference(onScreen(window), repainted(window)), "");
+}
+
 // Word typing through the whole practice text: before every character the
 // next one to type is marked, a blank at a line wrap and the closing line
 // break included, and the box shows no mark left behind.
