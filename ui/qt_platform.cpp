@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QMetaObject>
+#include <QWindow>
 
 namespace arvan {
 namespace {
@@ -16,11 +17,40 @@ void qtBeep() {
       QCoreApplication::instance(), [] { QApplication::beep(); }, Qt::QueuedConnection);
 }
 
+// Calls `then` once the program's first window is on the screen: Qt paints
+// and flushes an exposed window before it turns to the call.
+class FirstFrameWatch : public QObject {
+ public:
+  explicit FirstFrameWatch(std::function<void()> then) : then_(std::move(then)) {
+    QCoreApplication::instance()->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Expose && watched->isWindowType() &&
+        static_cast<QWindow*>(watched)->isExposed()) {
+      QCoreApplication::instance()->removeEventFilter(this);
+      QMetaObject::invokeMethod(this, then_, Qt::QueuedConnection);
+    }
+    return false;
+  }
+
+ private:
+  std::function<void()> then_;
+};
+
 }  // namespace
 
 QtPlatform::QtPlatform(std::function<void()> closeWindow, std::unique_ptr<BellPlayer> bellPlayer)
     : closeWindow_(std::move(closeWindow)), bell_(std::move(bellPlayer), qtBeep) {
-  bell_.open();
+  // Opening the sound system takes a sound thread's start and the loading of
+  // its libraries: it waits until the window has shown its first frame. The
+  // start-up bells sound then.
+  if (QCoreApplication::instance() != nullptr) {
+    firstFrame_ = std::make_unique<FirstFrameWatch>([this] { bell_.open(); });
+  } else {
+    bell_.open();
+  }
   reseedRandom();
 }
 

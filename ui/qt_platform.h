@@ -8,6 +8,8 @@
 #include <memory>
 #include <random>
 
+#include <QObject>
+
 #include "app/platform.h"
 #include "ui/canberra_player.h"
 #include "ui/desktop_bell.h"
@@ -31,6 +33,7 @@ class QtPlatform : public Platform {
  private:
   std::function<void()> closeWindow_;
   DesktopBell bell_;
+  std::unique_ptr<QObject> firstFrame_;
   std::mt19937 generator_;
   std::uint32_t reseeds_ = 0;
 };
