@@ -109,9 +109,8 @@ void BM_FullRepaint(benchmark::State& state) {
   reportPainted(state, w.window, paints, pixels);
 }
 
-// The first frame at a new size: the keyboard's body painted straight into
-// the frame (its layer for the size comes later, from another thread), then
-// everything else. The window alternates between two sizes.
+// The first frame at a new size, after the untimed resize that renders the
+// pictures and shapes for it. The window alternates between two sizes.
 void BM_PaintAfterResize(benchmark::State& state) {
   OpenWindow w(sizeOf(state));
   const QSize sizes[2] = {w.window.size(), w.window.size() - QSize(8, 8)};
