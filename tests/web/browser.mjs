@@ -49,6 +49,54 @@ function countedAudio() {
   };
 }
 
+// Resolves window.firstFullPaint with the times, in ms after navigation,
+// of the first animation frame after the page is ready in which every
+// picture it shows has loaded (`frame`), and of that frame on the screen
+// (`painted`): Chromium's first contentful paint, as the page shows nothing
+// before it is whole, and never before that frame. It only observes, so
+// that the page starts as it would with no test around it.
+function watchFirstFullPaint() {
+  window.firstFullPaint = new Promise((resolve) => {
+    let frame = null;
+    let contentful = null;
+    const settle = () => {
+      if (frame !== null && contentful !== null) {
+        resolve({ frame, painted: Math.max(frame, contentful) });
+      }
+    };
+    new PerformanceObserver((list) => {
+      const entry = list.getEntriesByName('first-contentful-paint')[0];
+      if (entry === undefined) return;
+      contentful = entry.startTime;
+      settle();
+    }).observe({ type: 'paint', buffered: true });
+    const whole = () => [...document.querySelectorAll('#stage img')].every(
+      (img) => img.complete || img.closest('[hidden]') !== null,
+    );
+    const onFrame = () => {
+      if (!whole()) {
+        requestAnimationFrame(onFrame);
+        return;
+      }
+      frame = performance.now();
+      settle();
+    };
+    const ready = () => document.body.classList.contains('ready');
+    document.addEventListener('DOMContentLoaded', () => {
+      if (ready()) {
+        requestAnimationFrame(onFrame);
+        return;
+      }
+      const observer = new MutationObserver(() => {
+        if (!ready()) return;
+        observer.disconnect();
+        requestAnimationFrame(onFrame);
+      });
+      observer.observe(document.body, { attributes: true, attributeFilter: ['class'] });
+    });
+  });
+}
+
 export async function openTutor({ width = 1280, height = 720, scale = 1, audio = true } = {}) {
   if (!existsSync(join(SITE, 'index.html'))) throw new Error(`no site at ${SITE}: build it first`);
   const { server, port } = await serve(SITE, 0);
@@ -64,6 +112,7 @@ export async function openTutor({ width = 1280, height = 720, scale = 1, audio =
     ],
   });
   if (audio) await context.addInitScript(countedAudio);
+  await context.addInitScript(watchFirstFullPaint);
   // After the page's own handlers: whether each key event was taken.
   await context.addInitScript(() => {
     window.keyLog = [];
@@ -78,11 +127,22 @@ export async function openTutor({ width = 1280, height = 720, scale = 1, audio =
   context.on('request', (r) => requests.push(r.url()));
   const url = `http://127.0.0.1:${port}/`;
   await page.goto(url);
-  await page.waitForFunction(() => document.body.classList.contains('ready'));
+  // Waited for through the DevTools protocol itself: Playwright's own waits
+  // would load its helper script into the page while the page still starts.
+  const cdp = await context.newCDPSession(page);
+  const painted = cdp.send('Runtime.evaluate', {
+    expression: 'window.firstFullPaint', awaitPromise: true, returnByValue: true,
+  });
+  let timer;
+  const late = new Promise((_, reject) => {
+    timer = setTimeout(() => reject(new Error('the page never showed itself whole')), 30000);
+  });
+  const firstFullPaint = (await Promise.race([painted, late]).finally(() => clearTimeout(timer)))
+    .result.value;
   // The bell opens after the first frame; the tests count its rings from then.
   await page.waitForFunction(() => window.arvan.page.bell.waiting === null);
   const tutor = {
-    page, context, server, url, errors, requests,
+    page, context, server, url, errors, requests, cdp, firstFullPaint,
     async close() {
       await context.close();
       const closed = new Promise((r) => server.close(r));
@@ -123,7 +183,6 @@ export const SLOT_KEYS = [
 // through the DevTools protocol, so that the page sees a trusted event with
 // its `code` and `key`. Gives whether the page prevented the default action.
 export async function pressKey(tutor, code, key, { type = 'both', repeat = false } = {}) {
-  tutor.cdp ??= await tutor.context.newCDPSession(tutor.page);
   const send = (kind) => tutor.cdp.send('Input.dispatchKeyEvent', {
     type: kind, code, key, autoRepeat: repeat, windowsVirtualKeyCode: 0,
   });
