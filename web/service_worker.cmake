@@ -2,12 +2,12 @@
 # Copyright (C) 2026 Arvan developers
 #
 # Writes the site's service worker (SITE/sw.js) from TEMPLATE: the list of
-# every file of the site but itself, and a version that changes with any
-# file's contents.
-#   cmake -DSITE=<folder> -DTEMPLATE=<sw.js.in> -P service_worker.cmake
+# every file of the site but itself (FILES, paths within SITE, separated by
+# commas), and a version that changes with any file's contents. Files that
+# an older build left in SITE are not the site's.
+#   cmake -DSITE=<folder> -DFILES=<a,b/c> -DTEMPLATE=<sw.js.in> -P service_worker.cmake
 
-file(GLOB_RECURSE files RELATIVE ${SITE} ${SITE}/*)
-list(REMOVE_ITEM files sw.js)
+string(REPLACE "," ";" files "${FILES}")
 list(SORT files)
 set(digests "")
 set(ARVAN_SITE_FILES "    './',\n")

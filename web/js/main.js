@@ -9,6 +9,7 @@
 import createArvan from '../arvan.mjs';
 import { Bell } from './bell.js';
 import { isChild, makeChild, showChild } from './child_controls.js';
+import { DRAWINGS } from './drawings.js';
 import { keyCodeOf } from './key_codes.js';
 import { Pictures } from './pictures.js';
 import { browserServices } from './services.js';
@@ -164,10 +165,7 @@ async function start() {
   const services = browserServices({ bell, onClose: () => page?.close() });
   const core = new module.Tutor(services);
   const controls = JSON.parse(core.controls());
-  const pictures = new Pictures();
-  await pictures.load(controls.filter((c) => c.kind === 'image').map((c) => c.picture));
-
-  page = new Page(core, controls, pictures, bell);
+  page = new Page(core, controls, new Pictures(DRAWINGS), bell);
   page.module = module;
   page.layout();
   page.build();

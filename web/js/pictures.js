@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Arvan developers
 
-// The pictures of the form, from the SVG drawings in assets/, each
+// The pictures of the form, from the SVG drawings of assets/, each
 // stretched to its control's rectangle as the desktop draws it. A hand
 // picture is named "hand-left-3" (the left hand, its middle finger
 // marked): the hand drawing with that finger recoloured red, and the right
@@ -19,25 +19,14 @@ export function markFinger(svg, finger) {
 }
 
 export class Pictures {
-  constructor(base = 'assets/') {
-    this.base = base;
-    this.drawings = new Map(); // file name -> SVG text
+  // `drawings` maps a drawing's file name, without .svg, to its SVG text.
+  constructor(drawings) {
+    this.drawings = drawings;
     this.urls = new Map(); // picture name -> object URL
   }
 
   static fileOf(picture) {
     return HAND.test(picture) ? 'hand' : picture;
-  }
-
-  // Reads every drawing that these pictures need.
-  async load(pictures) {
-    const files = [...new Set(pictures.map(Pictures.fileOf))];
-    await Promise.all(
-      files.map(async (file) => {
-        const response = await fetch(`${this.base}${file}.svg`);
-        if (response.ok) this.drawings.set(file, await response.text());
-      }),
-    );
   }
 
   isMirrored(picture) {
