@@ -71,11 +71,33 @@ FormPainter::FormPainter(const Form& form, Pictures& pictures) : pictures_(pictu
   }
   for (const Control* c : form.controlsInDrawingOrder()) {
     if (!isWindowless(*c)) continue;
-    windowless_.push_back(c);
     if (std::find(keyboardBody.begin(), keyboardBody.end(), c) == keyboardBody.end()) {
-      changing_.push_back(c);
+      changing_.push_back({windowless_.size(), *c});
     }
+    windowless_.push_back({c, drawnRect(*c)});
   }
+}
+
+void FormPainter::takeAsPainted() {
+  for (Changing& c : changing_) {
+    Windowless& w = windowless_[c.index];
+    c.painted = *w.control;
+    w.drawn = drawnRect(*w.control);
+  }
+}
+
+QList<QRectF> FormPainter::takeChanges(const QTransform& toWindow, qreal ratio) {
+  QList<QRectF> areas;
+  for (Changing& c : changing_) {
+    Windowless& w = windowless_[c.index];
+    if (*w.control == c.painted) continue;
+    areas.append(w.drawn);
+    w.drawn = drawnRect(*w.control);
+    areas.append(w.drawn);
+    prepare(w, toWindow, ratio);
+    c.painted = *w.control;
+  }
+  return areas;
 }
 
 QRectF FormPainter::drawnRect(const Control& c) const {
@@ -97,16 +119,21 @@ QRectF FormPainter::drawnRect(const Control& c) const {
 
 const Control* FormPainter::labelOrImageAt(QPointF twips) const {
   for (auto it = windowless_.rbegin(); it != windowless_.rend(); ++it) {
-    const Control& c = **it;
-    if (c.visible && c.kind != ControlKind::Shape && drawnRect(c).contains(twips)) return &c;
+    const Control& c = *it->control;
+    if (c.visible && c.kind != ControlKind::Shape && it->drawn.contains(twips)) return &c;
   }
   return nullptr;
 }
 
-void FormPainter::prepare(const Control& c, const QTransform& toWindow, qreal ratio) {
+void FormPainter::prepare(const QTransform& toWindow, qreal ratio) {
+  for (const Windowless& w : windowless_) prepare(w, toWindow, ratio);
+}
+
+void FormPainter::prepare(const Windowless& w, const QTransform& toWindow, qreal ratio) {
+  const Control& c = *w.control;
   if (!c.visible) return;
   if (c.kind == ControlKind::Shape) {
-    sprites_.prepare(c, drawnRect(c), toWindow.m11() * ratio, ratio, DesignPlacement::kRenderHints,
+    sprites_.prepare(c, w.drawn, toWindow.m11() * ratio, ratio, DesignPlacement::kRenderHints,
                      [this, &c](QPainter& p) { paintShape(p, c, palette_); });
   } else if (c.kind == ControlKind::Image) {
     pictures_.prepare(c.picture, toQRectF(c.rect), toWindow, ratio);
@@ -115,12 +142,12 @@ void FormPainter::prepare(const Control& c, const QTransform& toWindow, qreal ra
 
 void FormPainter::paint(QPainter& painter, const QList<QRectF>& areas) {
   const double twipsPerPixel = 1.0 / painter.transform().m11();
-  for (const Control* c : windowless_) {
+  for (const Windowless& w : windowless_) {
+    const Control* c = w.control;
     if (!c->visible) continue;
-    const QRectF drawn = drawnRect(*c);
     bool whole = false;
     for (const QRectF& area : areas) {
-      if (!drawn.intersects(area)) continue;
+      if (!w.drawn.intersects(area)) continue;
       if (!isSolidOver(*c, area, twipsPerPixel)) {
         whole = true;
         break;
@@ -132,18 +159,18 @@ void FormPainter::paint(QPainter& painter, const QList<QRectF>& areas) {
       painter.fillRect(pixels, toQColor(c->backColour, palette_));
       painter.restore();
     }
-    if (whole) paintControl(painter, *c);
+    if (whole) paintControl(painter, w);
   }
 }
 
-void FormPainter::paintControl(QPainter& painter, const Control& c) const {
+void FormPainter::paintControl(QPainter& painter, const Windowless& w) const {
+  const Control& c = *w.control;
   switch (c.kind) {
     case ControlKind::Shape:
-      sprites_.draw(painter, c, drawnRect(c),
-                    [this, &c](QPainter& p) { paintShape(p, c, palette_); });
+      sprites_.draw(painter, c, w.drawn, [this, &c](QPainter& p) { paintShape(p, c, palette_); });
       break;
     case ControlKind::Label:
-      paintLabel(painter, c);
+      paintLabel(painter, c, w.drawn);
       break;
     case ControlKind::Image:
       pictures_.draw(painter, c.picture, toQRectF(c.rect));
@@ -153,8 +180,7 @@ void FormPainter::paintControl(QPainter& painter, const Control& c) const {
   }
 }
 
-void FormPainter::paintLabel(QPainter& painter, const Control& c) const {
-  const QRectF r = drawnRect(c);
+void FormPainter::paintLabel(QPainter& painter, const Control& c, const QRectF& r) const {
   if (c.opaque) painter.fillRect(r, toQColor(c.backColour, palette_));
   if (c.bordered) {
     painter.setPen(QPen(palette_.color(QPalette::Dark), kTwipsPerPixel));

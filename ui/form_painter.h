@@ -24,29 +24,42 @@ class FormPainter {
  public:
   FormPainter(const Form& form, Pictures& pictures);
 
-  // Renders what painting `c` will copy (its shape's sprite, its picture)
-  // for a window that maps twips through `toWindow`, if it is not yet, so
-  // that painting only paints.
-  void prepare(const Control& c, const QTransform& toWindow, qreal ratio);
+  // Takes the controls as they are now as painted: the window's first frame
+  // paints them whole.
+  void takeAsPainted();
+  // Where the controls that changed since they were last painted drew and
+  // now draw (twips). What painting them will copy (a shape's sprite, a
+  // picture) is rendered here for a window that maps twips through
+  // `toWindow`, so that painting only paints.
+  [[nodiscard]] QList<QRectF> takeChanges(const QTransform& toWindow, qreal ratio);
+  // Renders what painting every control will copy, for a new window size.
+  void prepare(const QTransform& toWindow, qreal ratio);
   // Paints every windowless control that meets one of `areas` (twips).
   void paint(QPainter& painter, const QList<QRectF>& areas);
-  // Where a windowless control draws, in twips: a label sized to its caption
-  // is as wide as its text.
-  [[nodiscard]] QRectF drawnRect(const Control& control) const;
   // The topmost visible label or image at a point, or nullptr.
   [[nodiscard]] const Control* labelOrImageAt(QPointF twips) const;
 
-  // The windowless controls in drawing order, and those of them that can
-  // change: the keyboard's panels and its decorative keys never do.
-  [[nodiscard]] const std::vector<const Control*>& controls() const { return windowless_; }
-  [[nodiscard]] const std::vector<const Control*>& changingControls() const { return changing_; }
-
  private:
-  void paintLabel(QPainter& painter, const Control& c) const;
-  void paintControl(QPainter& painter, const Control& c) const;
+  struct Windowless {
+    const Control* control;
+    QRectF drawn;  // where it drew when last painted, in twips
+  };
+  // A control that may change: the keyboard's panels and its decorative
+  // keys never do.
+  struct Changing {
+    std::size_t index;  // in windowless_
+    Control painted;    // as last painted
+  };
 
-  std::vector<const Control*> windowless_;
-  std::vector<const Control*> changing_;
+  // Where a windowless control draws, in twips: a label sized to its caption
+  // is as wide as its text.
+  [[nodiscard]] QRectF drawnRect(const Control& control) const;
+  void prepare(const Windowless& w, const QTransform& toWindow, qreal ratio);
+  void paintLabel(QPainter& painter, const Control& c, const QRectF& drawn) const;
+  void paintControl(QPainter& painter, const Windowless& w) const;
+
+  std::vector<Windowless> windowless_;
+  std::vector<Changing> changing_;
   Pictures& pictures_;
   mutable LabelFonts fonts_;
   mutable ShapeSprites sprites_;

@@ -30,7 +30,7 @@ FormWindow::FormWindow(Platform* platform, QWidget* parent)
     formHit_.click(c);
     refresh();
   });
-  for (const Control* c : painter_.changingControls()) painted_.push_back(*c);
+  painter_.takeAsPainted();
 
   timer_.setTimerType(Qt::PreciseTimer);
   connect(&timer_, &QTimer::timeout, this, [this] {
@@ -43,16 +43,9 @@ FormWindow::FormWindow(Platform* platform, QWidget* parent)
 FormWindow::~FormWindow() = default;
 
 void FormWindow::refresh() {
-  const auto& changing = painter_.changingControls();
   QRegion dirty;
-  for (std::size_t i = 0; i < changing.size(); ++i) {
-    const Control& now = *changing[i];
-    Control& was = painted_[i];
-    if (now == was) continue;
-    dirty += placement_.toPixelRect(painter_.drawnRect(was));
-    dirty += placement_.toPixelRect(painter_.drawnRect(now));
-    painter_.prepare(now, placement_.transform(), devicePixelRatioF());
-    was = now;
+  for (const QRectF& area : painter_.takeChanges(placement_.transform(), devicePixelRatioF())) {
+    dirty += placement_.toPixelRect(area);
   }
   if (!dirty.isEmpty()) update(dirty);
   children_->sync();
@@ -66,9 +59,7 @@ void FormWindow::refresh() {
 void FormWindow::resizeEvent(QResizeEvent*) {
   placement_ = DesignPlacement::forWindow(size());
   children_->layout(placement_.scale, placement_.origin);
-  for (const Control* c : painter_.controls()) {
-    painter_.prepare(*c, placement_.transform(), devicePixelRatioF());
-  }
+  painter_.prepare(placement_.transform(), devicePixelRatioF());
 }
 
 void FormWindow::paintEvent(QPaintEvent* event) {

@@ -55,7 +55,6 @@ class FormWindow : public QWidget {
   Pictures pictures_;
   FormPainter painter_;
   std::unique_ptr<ChildControls> children_;
-  std::vector<Control> painted_;  // the changing controls as last painted
   QTimer timer_;
   DesignPlacement placement_;
   const Control* pressed_ = nullptr;
