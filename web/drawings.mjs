@@ -10,10 +10,16 @@
 import { readFileSync, writeFileSync } from 'node:fs';
 import { basename } from 'node:path';
 
+// The drawing as the page puts it into its own markup: without the XML
+// declaration and comments, which are no part of the picture.
+export function drawingMarkup(svg) {
+  return svg.replace(/<\?xml[^>]*\?>/g, '').replace(/<!--[\s\S]*?-->/g, '').trim();
+}
+
 export function drawingsModule(files) {
   const entries = [...files].sort().map((file) => {
-    const svg = readFileSync(file, 'utf8');
-    return `  [${JSON.stringify(basename(file, '.svg'))}, ${JSON.stringify(svg)}],`;
+    const markup = drawingMarkup(readFileSync(file, 'utf8'));
+    return `  [${JSON.stringify(basename(file, '.svg'))}, ${JSON.stringify(markup)}],`;
   });
   return '// SPDX-License-Identifier: GPL-3.0-or-later\n' +
     '// The drawings of assets/, written by web/drawings.mjs.\n\n' +

@@ -11,7 +11,7 @@ import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { after, describe, test } from 'node:test';
 import { bundle } from '../../web/bundle.mjs';
-import { drawingsModule } from '../../web/drawings.mjs';
+import { drawingMarkup, drawingsModule } from '../../web/drawings.mjs';
 
 const folder = mkdtempSync(join(tmpdir(), 'arvan-build-'));
 after(() => rmSync(folder, { recursive: true, force: true }));
@@ -74,6 +74,10 @@ describe('drawings as a module', () => {
   const svg = '<?xml version="1.0" encoding="UTF-8"?>\n<!-- SPDX\n  header -->\n' +
     '<svg viewBox="0 0 10 10"><!-- a note --><rect fill="#FF0000"/></svg>\n';
 
+  test('the markup keeps the picture and drops the declaration and comments', () => {
+    assert.equal(drawingMarkup(svg), '<svg viewBox="0 0 10 10"><rect fill="#FF0000"/></svg>');
+  });
+
   test('each drawing by its file name, texts quoted whatever they hold', async () => {
     write({ 'b-flag.svg': svg, 'a "odd" \\ one.svg': '<svg>\n`${x}`</svg>' });
     const text = drawingsModule([join(folder, 'b-flag.svg'), join(folder, 'a "odd" \\ one.svg')]);
@@ -81,6 +85,6 @@ describe('drawings as a module', () => {
     const { DRAWINGS } = await import(pathToFileURL(join(folder, 'drawings.mjs')).href);
     assert.deepEqual([...DRAWINGS.keys()], ['a "odd" \\ one', 'b-flag']);
     assert.equal(DRAWINGS.get('a "odd" \\ one'), '<svg>\n`${x}`</svg>');
-    assert.equal(DRAWINGS.get('b-flag'), svg);
+    assert.equal(DRAWINGS.get('b-flag'), drawingMarkup(svg));
   });
 });

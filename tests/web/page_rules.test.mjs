@@ -2,13 +2,14 @@
 // Copyright (C) 2026 Arvan developers
 
 // The page's own small rules, without a browser: which key code a key event
-// gives, and how a text box splits its text around the highlight.
+// gives, how a text box splits its text around the highlight, and how a
+// picture is drawn.
 
 import assert from 'node:assert/strict';
 import { describe, test } from 'node:test';
 import { markedParts, shownPosition } from '../../web/js/child_controls.js';
 import { keyCodeOf, UNKNOWN_KEY } from '../../web/js/key_codes.js';
-import { markFinger } from '../../web/js/pictures.js';
+import { markFinger, ownIds, Pictures } from '../../web/js/pictures.js';
 
 // The core's two questions, answered from a few keys, and recorded.
 function fakeCore() {
@@ -76,5 +77,25 @@ describe('hand pictures', () => {
 
   test('the hand at rest marks none', () => {
     assert.equal(markFinger(hand, 0), hand);
+  });
+});
+
+describe('pictures in the page', () => {
+  const clock = '<svg><defs><radialGradient id="face"/></defs>' +
+    '<circle fill="url(#face)"/><use href="#face"/><g id="hands"/></svg>';
+
+  test('a drawing\'s ids and the references to them are its own', () => {
+    assert.equal(ownIds(clock, 'c7-'), '<svg><defs><radialGradient id="c7-face"/></defs>' +
+      '<circle fill="url(#c7-face)"/><use href="#c7-face"/><g id="c7-hands"/></svg>');
+  });
+
+  test('the hand with its finger marked, stretched, its ids its own; a missing drawing is empty', () => {
+    const hand = '<svg viewBox="0 0 9 9"><g id="finger2" fill="#FFD21F"/></svg>';
+    const pictures = new Pictures(new Map([['hand', hand]]));
+    assert.equal(pictures.markupOf('hand-right-2', 'c3-'),
+      '<svg preserveAspectRatio="none" viewBox="0 0 9 9"><g id="c3-finger2" fill="#FF0000"/></svg>');
+    assert.equal(pictures.isMirrored('hand-right-2'), true);
+    assert.equal(pictures.isMirrored('hand-left-2'), false);
+    assert.equal(pictures.markupOf('clock', 'c4-'), '');
   });
 });

@@ -5,7 +5,8 @@
 // stretched to its control's rectangle as the desktop draws it. A hand
 // picture is named "hand-left-3" (the left hand, its middle finger
 // marked): the hand drawing with that finger recoloured red, and the right
-// hand the left one mirrored.
+// hand the left one mirrored. The page draws them inline: an <img> of each
+// would cost the browser a document of its own before the first frame.
 
 const HAND = /^hand-(left|right)-([0-5])$/;
 
@@ -18,11 +19,19 @@ export function markFinger(svg, finger) {
   return svg.replace(new RegExp(`(id="finger${finger}" fill=")[^"]*"`), '$1#FF0000"');
 }
 
+// The drawing's ids, and its references to them, made its own with
+// `prefix`: drawings side by side in one page never share a gradient.
+export function ownIds(svg, prefix) {
+  return svg
+    .replace(/\bid="([^"]*)"/g, `id="${prefix}$1"`)
+    .replace(/url\(#([^)]*)\)/g, `url(#${prefix}$1)`)
+    .replace(/\bhref="#([^"]*)"/g, `href="#${prefix}$1"`);
+}
+
 export class Pictures {
   // `drawings` maps a drawing's file name, without .svg, to its SVG text.
   constructor(drawings) {
     this.drawings = drawings;
-    this.urls = new Map(); // picture name -> object URL
   }
 
   static fileOf(picture) {
@@ -33,15 +42,13 @@ export class Pictures {
     return HAND.exec(picture)?.[1] === 'right';
   }
 
-  // The URL an <img> shows the picture from, or '' where the drawing is missing.
-  urlOf(picture) {
-    if (this.urls.has(picture)) return this.urls.get(picture);
+  // The picture as SVG markup with its ids starting with `prefix`, or ''
+  // where the drawing is missing.
+  markupOf(picture, prefix) {
     let svg = this.drawings.get(Pictures.fileOf(picture));
     if (svg === undefined) return '';
     const hand = HAND.exec(picture);
     if (hand) svg = markFinger(svg, Number(hand[2]));
-    const url = URL.createObjectURL(new Blob([stretched(svg)], { type: 'image/svg+xml' }));
-    this.urls.set(picture, url);
-    return url;
+    return ownIds(stretched(svg), prefix);
   }
 }

@@ -53,18 +53,17 @@ function showLabel(element, c) {
 function showImage(element, c, pictures) {
   const r = c.rect;
   place(element, r.left, r.top, r.width, r.height);
-  const url = pictures.urlOf(c.picture);
-  if (element.getAttribute('src') !== url) element.setAttribute('src', url);
+  if (element.dataset.picture !== c.picture) {
+    element.dataset.picture = c.picture;
+    element.innerHTML = pictures.markupOf(c.picture, `c${c.index}-`);
+  }
   element.classList.toggle('mirrored', pictures.isMirrored(c.picture));
 }
 
 export function makeWindowless(c) {
-  const element = document.createElement(c.kind === 'image' ? 'img' : 'div');
+  const element = document.createElement('div');
   element.className = c.kind;
-  if (c.kind === 'image') {
-    element.alt = '';
-    element.draggable = false;
-  }
+  if (c.kind === 'image') element.setAttribute('aria-hidden', 'true'); // a picture says nothing
   return element;
 }
 
