@@ -6,7 +6,7 @@
 // unlock() passes on. Beeps rung close together sound one after another,
 // never on top of each other, so that each is heard. Making the audio
 // output takes Chromium about 300 ms of the page's own thread, so the page
-// opens it after its first frame; bells rung before then wait for it.
+// opens it once its first frame is drawn; bells rung before then wait.
 
 const SPACING = 0.16; // seconds from one bell's start to the next
 const LENGTH = 0.14; // seconds until a bell has died away
@@ -19,11 +19,11 @@ export class Bell {
     this.waiting = null; // bells rung before a deferred open, or null
   }
 
-  // Opens the audio output once the page has shown its next frame.
-  openAfterNextFrame() {
+  // Opens the audio output once `later` calls back (after the first frame).
+  openLater(later) {
     if (this.context !== null || this.waiting !== null) return;
     this.waiting = 0;
-    requestAnimationFrame(() => setTimeout(() => this.open()));
+    later(() => this.open());
   }
 
   // Opens the audio output; where the browser wants a key or click first,

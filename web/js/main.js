@@ -158,6 +158,14 @@ class Page {
   }
 }
 
+// Runs `work` in a task once the frame after the next one has begun, when
+// in practice the browser has drawn the next one: work that can wait (the
+// audio output, the service worker) then no longer competes with drawing
+// the page's first frame.
+function afterNextFrameDrawn(work) {
+  requestAnimationFrame(() => requestAnimationFrame(() => setTimeout(work)));
+}
+
 async function start() {
   const bell = new Bell();
   const [module] = await Promise.all([createArvan()]);
@@ -169,7 +177,7 @@ async function start() {
   page.module = module;
   page.layout();
   page.build();
-  bell.openAfterNextFrame();
+  bell.openLater(afterNextFrameDrawn);
   page.apply(core.load());
   page.listen();
   document.body.classList.add('ready');
@@ -177,11 +185,14 @@ async function start() {
   window.arvan = { page }; // for the browser tests
 
   // The service worker keeps the site for offline use; it waits for the
-  // page's own loads to finish, whose files it then takes from the HTTP cache.
+  // page's own loads and its first frame, and then takes the site's files
+  // from the HTTP cache.
   if ('serviceWorker' in navigator && window.isSecureContext) {
-    const register = () => navigator.serviceWorker.register('sw.js');
-    if (document.readyState === 'complete') register();
-    else window.addEventListener('load', register);
+    afterNextFrameDrawn(() => {
+      const register = () => navigator.serviceWorker.register('sw.js');
+      if (document.readyState === 'complete') register();
+      else window.addEventListener('load', register);
+    });
   }
 }
 
