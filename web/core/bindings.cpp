@@ -21,8 +21,15 @@ class Tutor {
   explicit Tutor(emscripten::val services)
       : platform_(std::move(services)), hit_(platform_), view_(hit_.form()) {}
 
-  // Every control as designed, before start-up; the timer as designed.
-  [[nodiscard]] std::string controls() const { return describeControls(hit_, view_); }
+  // Every control as designed, before start-up, as UTF-8 in the core's
+  // memory, valid until the next call: the page decodes all of it at once
+  // (TextDecoder), where embind would copy it a byte at a time.
+  emscripten::val controls() {
+    controls_ = describeControls(hit_, view_);
+    return emscripten::val(emscripten::typed_memory_view(
+        controls_.size(), reinterpret_cast<const unsigned char*>(controls_.data())));
+  }
+  // The timer as designed.
   [[nodiscard]] int timerInterval() const { return hit_.form().timSeconds.interval; }
 
   std::string load() {
@@ -56,6 +63,7 @@ class Tutor {
   BrowserPlatform platform_;
   FormHit hit_;
   FormView view_;
+  std::string controls_;
 };
 
 // For the page, 0 is a key that neither table knows.

@@ -172,7 +172,7 @@ async function start() {
   let page = null;
   const services = browserServices({ bell, onClose: () => page?.close() });
   const core = new module.Tutor(services);
-  const controls = JSON.parse(core.controls());
+  const controls = JSON.parse(new TextDecoder().decode(core.controls()));
   page = new Page(core, controls, new Pictures(DRAWINGS), bell);
   page.module = module;
   page.layout();
