@@ -97,13 +97,15 @@ function watchFirstFullPaint() {
   });
 }
 
-export async function openTutor({ width = 1280, height = 720, scale = 1, audio = true } = {}) {
+export async function openTutor({
+  width = 1280, height = 720, scale = 1, audio = true, headless = true,
+} = {}) {
   if (!existsSync(join(SITE, 'index.html'))) throw new Error(`no site at ${SITE}: build it first`);
   const { server, port } = await serve(SITE, 0);
   const profile = mkdtempSync(join(tmpdir(), 'arvan-chromium-'));
   const context = await chromium.launchPersistentContext(profile, {
     executablePath: CHROMIUM,
-    headless: true,
+    headless,
     viewport: { width, height },
     deviceScaleFactor: scale,
     args: [
@@ -117,7 +119,9 @@ export async function openTutor({ width = 1280, height = 720, scale = 1, audio =
   await context.addInitScript(() => {
     window.keyLog = [];
     for (const kind of ['keydown', 'keyup']) {
-      window.addEventListener(kind, (e) => window.keyLog.push({ kind, prevented: e.defaultPrevented }));
+      window.addEventListener(kind, (e) => window.keyLog.push({
+        kind, code: e.code, key: e.key, prevented: e.defaultPrevented,
+      }));
     }
   });
   const page = context.pages()[0] ?? (await context.newPage());
