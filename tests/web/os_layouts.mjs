@@ -70,7 +70,8 @@ try {
     const hits = await count(tutor, 'txtCount');
     written.push((await press(tutor, target)).key);
     await expectCount(tutor, 'txtCount', hits + 1, `the key of slot ${target}`);
-    const wrong = (target + 7) % 34;
+    // The hit lit the next target: a key seven slots from it is a miss.
+    const wrong = ((await tutor.target()) + 7) % 34;
     const misses = await count(tutor, 'txtCountError');
     written.push((await press(tutor, wrong)).key);
     await expectCount(tutor, 'txtCountError', misses + 1, `the key of slot ${wrong}`);
