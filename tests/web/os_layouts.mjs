@@ -6,7 +6,8 @@
 // (setxkbmap us or mn). Each key is pressed by the symbol that layout gives
 // it, so that the server finds the physical key and the browser makes the
 // KeyboardEvent from that key and that layout, as for a learner's fingers.
-// Exits non-zero on the first fault. Run by scripts/check-web-layouts:
+// Then the word typing and the free typing, likewise. Exits non-zero on the
+// first fault. Run by scripts/check-web-layouts:
 //   node tests/web/os_layouts.mjs us|mn
 
 import { execFileSync } from 'node:child_process';
@@ -57,26 +58,69 @@ async function expectCount(tutor, name, expected, what) {
   if (shown !== expected) throw new Error(`${what}: ${name} shows ${shown}, not ${expected}`);
 }
 
-const tutor = await openTutor({ headless: false });
-try {
+// Opens the tutor in a Chromium window that has the X keyboard focus.
+async function openFocused() {
+  const tutor = await openTutor({ headless: false });
   // The keys go to Chromium's window; no element of the page takes the focus.
   execFileSync('xdotool', ['search', '--sync', '--onlyvisible', '--class', 'chromium',
     'windowfocus', '--sync']);
-  await tutor.element('Start').click();
-  const written = [];
-  for (let i = 0; i < 8; ++i) {
-    const target = await tutor.target();
-    if (target < 0) throw new Error(`no single target lit (${target})`);
-    const hits = await count(tutor, 'txtCount');
-    written.push((await press(tutor, target)).key);
-    await expectCount(tutor, 'txtCount', hits + 1, `the key of slot ${target}`);
-    // The hit lit the next target: a key seven slots from it is a miss.
-    const wrong = ((await tutor.target()) + 7) % 34;
-    const misses = await count(tutor, 'txtCountError');
-    written.push((await press(tutor, wrong)).key);
-    await expectCount(tutor, 'txtCountError', misses + 1, `the key of slot ${wrong}`);
-  }
-  console.log(`${layout}: 8 hits and 8 misses; the keys wrote ${written.join(' ')}`);
-} finally {
-  await tutor.close();
+  return tutor;
 }
+
+async function playDrill() {
+  const tutor = await openFocused();
+  try {
+    await tutor.element('Start').click();
+    const written = [];
+    for (let i = 0; i < 8; ++i) {
+      const target = await tutor.target();
+      if (target < 0) throw new Error(`no single target lit (${target})`);
+      const hits = await count(tutor, 'txtCount');
+      written.push((await press(tutor, target)).key);
+      await expectCount(tutor, 'txtCount', hits + 1, `the key of slot ${target}`);
+      // The hit lit the next target: a key seven slots from it is a miss.
+      const wrong = ((await tutor.target()) + 7) % 34;
+      const misses = await count(tutor, 'txtCountError');
+      written.push((await press(tutor, wrong)).key);
+      await expectCount(tutor, 'txtCountError', misses + 1, `the key of slot ${wrong}`);
+    }
+    console.log(`${layout}: drill, 8 hits and 8 misses; the keys wrote ${written.join(' ')}`);
+  } finally {
+    await tutor.close();
+  }
+}
+
+const SLOT_OF_LETTER = new Map(SLOT_KEYS.map(([, letter], slot) => [letter, slot]));
+const textOf = (tutor, name) => tutor.control(name).then((c) => c.caption);
+
+// The Mongolian practice text is copied by its physical keys, whatever
+// letters the layout puts on them; free typing writes the Mongolian letters.
+async function playTyping() {
+  const tutor = await openFocused();
+  try {
+    await tutor.element('lblMenu1').click();
+    await tutor.element('lblSubMenu1').click();
+    const text = await textOf(tutor, 'Text1');
+    for (let i = 0; i < 12; ++i) {
+      const slot = SLOT_OF_LETTER.get(text[i]);
+      if (slot === undefined) throw new Error(`no key writes ${JSON.stringify(text[i])}`);
+      await press(tutor, slot);
+      const { selStart } = await tutor.control('Text1');
+      if (selStart !== i + 1) throw new Error(`typing ${JSON.stringify(text[i])} left the highlight at ${selStart}`);
+    }
+    await expectCount(tutor, 'txtCountError', 0, 'copying the practice text');
+
+    await tutor.element('lblMenu1').click();
+    await tutor.element('lblSubMenu2').click();
+    const before = await textOf(tutor, 'Text2');
+    for (const letter of 'арбах') await press(tutor, SLOT_OF_LETTER.get(letter));
+    const written = (await textOf(tutor, 'Text2')).slice(before.length);
+    if (written !== 'арбах') throw new Error(`free typing wrote ${JSON.stringify(written)}, not "арбах"`);
+    console.log(`${layout}: the practice text copied by its keys; free typing wrote ${written}`);
+  } finally {
+    await tutor.close();
+  }
+}
+
+await playDrill();
+await playTyping();
