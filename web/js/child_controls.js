@@ -51,20 +51,31 @@ function showTextBox(element, c) {
   const [beforeNode, mark, afterNode] = box.childNodes;
   const changedText = beforeNode.data !== before || mark.textContent !== marked ||
     afterNode.data !== after;
-  if (!changedText) return;
   const grew = before.length + marked.length + after.length >
     beforeNode.data.length + mark.textContent.length + afterNode.data.length;
-  beforeNode.data = before;
-  mark.textContent = marked;
-  afterNode.data = after;
-  mark.hidden = marked === '';
+  if (changedText) {
+    beforeNode.data = before;
+    mark.textContent = marked;
+    afterNode.data = after;
+    mark.hidden = marked === '';
+  }
+  // Scrolling reads the layout, which a hidden box does not have: reading it
+  // would lay out the whole page there and then. A hidden box scrolls when
+  // it shows.
+  if (box.hidden) {
+    box.scrollOwed ||= changedText;
+    return;
+  }
+  const owed = box.scrollOwed === true;
+  box.scrollOwed = false;
+  if (!changedText && !owed) return;
   if (marked !== '') {
     // Scrolled just enough to show the mark.
     const top = mark.offsetTop;
     const bottom = top + mark.offsetHeight;
     if (top < box.scrollTop) box.scrollTop = top;
     else if (bottom > box.scrollTop + box.clientHeight) box.scrollTop = bottom - box.clientHeight;
-  } else if (grew) {
+  } else if (grew || owed) {
     box.scrollTop = box.scrollHeight; // free typing: the end of the text in view
   }
 }
