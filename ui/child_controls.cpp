@@ -5,7 +5,6 @@
 
 #include <QAbstractButton>
 #include <QGroupBox>
-#include <QLineEdit>
 #include <QPainter>
 #include <QRadioButton>
 #include <cmath>
@@ -13,6 +12,7 @@
 
 #include "ui/display_font.h"
 #include "ui/form_painter.h"
+#include "ui/line_box.h"
 #include "ui/pressure_bar.h"
 #include "ui/text_box.h"
 #include "ui/to_qt.h"
@@ -83,10 +83,8 @@ QWidget* makeWidget(const Control& c, QWidget* parent) {
         setColours(box, c, QPalette::Base, QPalette::Text, true);
         return box;
       }
-      auto* box = new QLineEdit(parent);
-      box->setReadOnly(true);
+      auto* box = new LineBox(parent);
       box->setFrame(c.bordered);
-      box->setContextMenuPolicy(Qt::NoContextMenu);
       setColours(box, c, QPalette::Base, QPalette::Text, false);
       return box;
     }
@@ -211,7 +209,7 @@ void ChildControls::syncChild(Child& child, bool force) {
 
   if (auto* box = dynamic_cast<TextBox*>(widget)) {
     box->show(now.caption, now.selStart, now.selLength);
-  } else if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+  } else if (auto* line = dynamic_cast<LineBox*>(widget)) {
     if (force || now.caption != was.caption) line->setText(toQString(now.caption));
   } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
     if (force) frame->setTitle(toQString(now.caption));

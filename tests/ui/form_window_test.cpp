@@ -7,11 +7,11 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
 
 #include "shown_window.h"
+#include "ui/line_box.h"
 #include "ui/text_box.h"
 
 namespace arvan {
@@ -73,7 +73,7 @@ TEST_F(FormWindowTest, KeysWithNativeScanCodesPlayADrill) {
   pressKey(24);  // Q: a miss
   EXPECT_EQ(window.form().missCount, 1);
   EXPECT_EQ(platform.beeps, 3);  // two at start-up
-  auto* count = qobject_cast<QLineEdit*>(window.childControls().widgetOf(window.form().txtCount));
+  auto* count = dynamic_cast<LineBox*>(window.childControls().widgetOf(window.form().txtCount));
   ASSERT_NE(count, nullptr);
   EXPECT_EQ(count->text(), QStringLiteral("1"));
 
