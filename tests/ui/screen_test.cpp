@@ -111,6 +111,11 @@ TEST_F(Screen, PartialRepaintsLeaveNoStaleOrMissingPixels) {
          QKeyEvent up(QEvent::KeyRelease, 0, Qt::NoModifier, 41, 0, 0);
          QApplication::sendEvent(&window, &up);
        }},
+      {"a hit on P that marks J, another finger of the same hand",
+       [&] {
+         platform.queueRandom({drawOf(19)});
+         pressKey(33);
+       }},
       {"Alt", [&] { pressKey(64); }},
       {"blind labels", [&] { clickAt(f.cmdNoView.rect); }},
       {"blind Start",
