@@ -83,8 +83,7 @@ QWidget* makeWidget(const Control& c, QWidget* parent) {
         setColours(box, c, QPalette::Base, QPalette::Text, true);
         return box;
       }
-      auto* box = new LineBox(parent);
-      box->setFrame(c.bordered);
+      auto* box = new LineBox(parent, c.bordered);
       setColours(box, c, QPalette::Base, QPalette::Text, false);
       return box;
     }
