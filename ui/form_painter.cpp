@@ -71,19 +71,10 @@ FormPainter::FormPainter(const Form& form, Pictures& pictures) : pictures_(pictu
   }
   for (const Control* c : form.controlsInDrawingOrder()) {
     if (!isWindowless(*c)) continue;
-    // The changing controls are measured as the window first paints them.
-    const bool changing =
-        std::find(keyboardBody.begin(), keyboardBody.end(), c) == keyboardBody.end();
-    if (changing) changing_.push_back({windowless_.size(), *c});
-    windowless_.push_back({c, changing ? QRectF() : drawnRect(*c)});
-  }
-}
-
-void FormPainter::takeAsPainted() {
-  for (Changing& c : changing_) {
-    Windowless& w = windowless_[c.index];
-    c.painted = *w.control;
-    w.drawn = drawnRect(*w.control);
+    if (std::find(keyboardBody.begin(), keyboardBody.end(), c) == keyboardBody.end()) {
+      changing_.push_back({windowless_.size(), *c});
+    }
+    windowless_.push_back({c, drawnRect(*c)});
   }
 }
 

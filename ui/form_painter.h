@@ -22,11 +22,10 @@ namespace arvan {
 
 class FormPainter {
  public:
+  // Takes the form's controls as they are now as painted: the window's
+  // first frame paints them whole.
   FormPainter(const Form& form, Pictures& pictures);
 
-  // Takes the controls as they are now as painted: the window's first frame
-  // paints them whole.
-  void takeAsPainted();
   // Where the controls that changed since they were last painted drew and
   // now draw (twips). What painting them will copy (a shape's sprite, a
   // picture) is rendered here for a window that maps twips through

@@ -17,7 +17,8 @@ FormWindow::FormWindow(Platform* platform, QWidget* parent)
       ownPlatform_(platform == nullptr ? std::make_unique<QtPlatform>([this] { close(); })
                                        : nullptr),
       formHit_(platform != nullptr ? *platform : *ownPlatform_),
-      painter_(formHit_.form(), pictures_) {
+      // The painter takes the loaded form as the first frame will paint it.
+      painter_((formHit_.load(), formHit_.form()), pictures_) {
   setWindowTitle(QStringLiteral("Arvan — арван хуруугаар бичиж сурах"));
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -25,12 +26,10 @@ FormWindow::FormWindow(Platform* platform, QWidget* parent)
   p.setColor(QPalette::Window, toQColor(kBlue));
   setPalette(p);
 
-  formHit_.load();
   children_ = std::make_unique<ChildControls>(formHit_.form(), this, [this](const Control& c) {
     formHit_.click(c);
     refresh();
   });
-  painter_.takeAsPainted();
 
   timer_.setTimerType(Qt::PreciseTimer);
   connect(&timer_, &QTimer::timeout, this, [this] {
@@ -103,15 +102,16 @@ void FormWindow::mousePressEvent(QMouseEvent* event) {
   pressed_ = nullptr;
   pressedBackground_ = false;
   if (event->button() != Qt::LeftButton) return;
-  // A disabled child control passes its clicks up; it still covers the window.
-  if (children_->isChildControl(childAt(event->position().toPoint()))) return;
+  // A disabled child control passes its clicks up; it still covers the
+  // window. Every widget in the window is a child control or a part of one.
+  if (childAt(event->position().toPoint()) != nullptr) return;
   pressed_ = controlAt(event->position());
   pressedBackground_ = pressed_ == nullptr;
 }
 
 void FormWindow::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
-  if (children_->isChildControl(childAt(event->position().toPoint()))) return;
+  if (childAt(event->position().toPoint()) != nullptr) return;
   const Control* released = controlAt(event->position());
   if (pressedBackground_ && released == nullptr) {
     formHit_.clickBackground();
