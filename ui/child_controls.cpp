@@ -3,6 +3,7 @@
 
 #include "ui/child_controls.h"
 
+#include <qdrawutil.h>
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QPainter>
@@ -44,16 +45,8 @@ class FlatButton : public QAbstractButton {
     QPainter painter(this);
     const QPalette& p = palette();
     const QRect r = rect();
-    painter.fillRect(r, p.color(QPalette::Button));
     // A raised edge at rest, a sunken one while held down.
-    const QColor light = isDown() ? p.color(QPalette::Dark) : p.color(QPalette::Light);
-    const QColor dark = isDown() ? p.color(QPalette::Light) : p.color(QPalette::Dark);
-    painter.setPen(light);
-    painter.drawLine(r.topLeft(), r.topRight());
-    painter.drawLine(r.topLeft(), r.bottomLeft());
-    painter.setPen(dark);
-    painter.drawLine(r.bottomLeft(), r.bottomRight());
-    painter.drawLine(r.topRight(), r.bottomRight());
+    qDrawShadePanel(&painter, r, p, isDown(), 1, &p.brush(QPalette::Button));
     painter.setPen(
         p.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     const int margin = r.height() / 8;
@@ -150,19 +143,8 @@ void ChildControls::makeWidgetOf(Child& child) {
 }
 
 QWidget* ChildControls::widgetOf(const Control& control) const {
-  for (const Child& child : children_) {
-    if (child.control == &control) return child.widget;
-  }
-  return nullptr;
-}
-
-bool ChildControls::isChildControl(const QWidget* widget) const {
-  for (; widget != nullptr; widget = widget->parentWidget()) {
-    for (const Child& child : children_) {
-      if (child.widget == widget) return true;
-    }
-  }
-  return false;
+  const Child* child = const_cast<ChildControls*>(this)->childOf(control);
+  return child != nullptr ? child->widget : nullptr;
 }
 
 void ChildControls::layout(double scale, QPointF origin) {
@@ -176,13 +158,11 @@ void ChildControls::layout(double scale, QPointF origin) {
 void ChildControls::place(Child& child) {
   const Control& c = *child.control;
   const bool inFrame = form_.frameOf(c) != nullptr;
-  const QPointF topLeft = inFrame ? QPointF(c.rect.left * scale_, c.rect.top * scale_)
-                                  : origin_ + QPointF(c.rect.left * scale_, c.rect.top * scale_);
-  const QPoint corner(static_cast<int>(std::lround(topLeft.x())),
-                      static_cast<int>(std::lround(topLeft.y())));
-  const QPoint farCorner(static_cast<int>(std::lround(topLeft.x() + c.rect.width * scale_)),
-                         static_cast<int>(std::lround(topLeft.y() + c.rect.height * scale_)));
-  child.widget->setGeometry(QRect(corner, farCorner - QPoint(1, 1)));
+  const QPointF topLeft = (inFrame ? QPointF() : origin_) + toQRectF(c.rect).topLeft() * scale_;
+  const auto pixel = [](double x) { return static_cast<int>(std::lround(x)); };
+  child.widget->setGeometry(QRect(QPoint(pixel(topLeft.x()), pixel(topLeft.y())),
+                                  QPoint(pixel(topLeft.x() + c.rect.width * scale_) - 1,
+                                         pixel(topLeft.y() + c.rect.height * scale_) - 1)));
 
   QFont font(familyOf(c.font));
   font.setPixelSize(std::max(1, static_cast<int>(std::lround(c.font.points * 20 * scale_))));

@@ -33,7 +33,6 @@ class ChildControls {
 
   // The control's widget; nullptr until the control has first been shown.
   [[nodiscard]] QWidget* widgetOf(const Control& control) const;
-  [[nodiscard]] bool isChildControl(const QWidget* widget) const;
 
  private:
   // The state last given to a widget.
