@@ -39,15 +39,11 @@ std::optional<int> keyCodeFromQtKey(int qtKey) {
 
 std::optional<int> keyCodeOf(const QKeyEvent& event) {
   const quint32 scanCode = event.nativeScanCode();
-  if (scanCode != 0) {
-    const QString platform = QGuiApplication::platformName();
-    std::optional<int> code;
-    if (platform == QLatin1String("windows")) {
-      code = keyCodeFromScanCode(ScanCodeSet::PcSet1, scanCode);
-    } else if (platform != QLatin1String("cocoa")) {
-      code = keyCodeFromScanCode(ScanCodeSet::Xkb, scanCode);
-    }
-    if (code) return code;
+  const QString platform = QGuiApplication::platformName();
+  if (scanCode != 0 && platform != QLatin1String("cocoa")) {
+    const bool windows = platform == QLatin1String("windows");
+    const auto set = windows ? ScanCodeSet::PcSet1 : ScanCodeSet::Xkb;
+    if (const std::optional<int> code = keyCodeFromScanCode(set, scanCode)) return code;
   }
   if (const std::optional<int> code = keyCodeFromQtKey(event.key())) return code;
   if (scanCode == 0 && event.key() == 0) return std::nullopt;

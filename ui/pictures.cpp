@@ -72,10 +72,6 @@ QByteArray markFinger(QByteArray handSvg, int finger) {
   return handSvg.replace(colour, end - colour, "#FF0000");
 }
 
-Pictures::Pictures() = default;
-
-Pictures::~Pictures() = default;
-
 QSvgRenderer& Pictures::rendererOf(const std::string& picture, Picture& p) {
   if (p.renderer == nullptr) {
     auto [svg, mirrored] = drawingOf(picture);

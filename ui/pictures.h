@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QRectF>
 #include <QString>
+#include <QSvgRenderer>
 #include <QTransform>
 #include <memory>
 #include <string>
@@ -21,15 +22,11 @@
 #include <vector>
 
 class QPainter;
-class QSvgRenderer;
 
 namespace arvan {
 
 class Pictures {
  public:
-  Pictures();
-  ~Pictures();
-
   void draw(QPainter& painter, std::string_view picture, const QRectF& rect);
   // Renders the picture, if it is not yet, for drawing it at `rect` (twips)
   // through `toWindow` at a device pixel ratio.
