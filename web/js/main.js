@@ -15,9 +15,6 @@ import { Pictures } from './pictures.js';
 import { browserServices } from './services.js';
 import { isWindowless, makeWindowless, showWindowless } from './windowless.js';
 
-const DESIGN_WIDTH = 15000; // twips; the controls reach 10335 down
-const DESIGN_HEIGHT = 10335;
-
 class Page {
   constructor(core, controls, pictures, bell) {
     this.core = core;
@@ -84,18 +81,6 @@ class Page {
     }, this.timer.interval);
   }
 
-  layout() {
-    const width = window.innerWidth;
-    const height = window.innerHeight;
-    const scale = Math.max(1e-6, Math.min(width / DESIGN_WIDTH, height / DESIGN_HEIGHT));
-    const s = this.stage.style;
-    s.setProperty('--s', String(scale));
-    s.left = `${(width - DESIGN_WIDTH * scale) / 2}px`;
-    s.top = `${(height - DESIGN_HEIGHT * scale) / 2}px`;
-    s.width = `${DESIGN_WIDTH * scale}px`;
-    s.height = `${DESIGN_HEIGHT * scale}px`;
-  }
-
   // The control a pointer is on, as the desktop's hit test finds it: a
   // label or image (shapes take no pointer), a child control, or the
   // background (null).
@@ -146,7 +131,6 @@ class Page {
   }
 
   listen() {
-    window.addEventListener('resize', () => this.layout());
     document.addEventListener('pointerdown', (e) => this.onPointerDown(e));
     document.addEventListener('pointerup', (e) => this.onPointerUp(e));
     document.addEventListener('keydown', (e) => this.onKey(e, true), { capture: true });
@@ -175,7 +159,6 @@ async function start() {
   const controls = JSON.parse(new TextDecoder().decode(core.controls()));
   page = new Page(core, controls, new Pictures(DRAWINGS), bell);
   page.module = module;
-  page.layout();
   page.build();
   bell.openLater(afterNextFrameDrawn);
   page.apply(core.load());
