@@ -50,11 +50,12 @@ function countedAudio() {
 }
 
 // Resolves window.firstFullPaint with the times, in ms after navigation,
-// of the first animation frame after the page is ready in which every
-// picture it shows has loaded (`frame`), and of that frame on the screen
-// (`painted`): Chromium's first contentful paint, as the page shows nothing
-// before it is whole, and never before that frame. It only observes, so
-// that the page starts as it would with no test around it.
+// of the first animation frame in which the stage holds the form, drawn
+// into the page or built by its script, and every picture it shows has
+// loaded (`frame`), and of that frame on the screen (`painted`): Chromium's
+// first contentful paint, as the page shows nothing before it is whole, and
+// never before that frame. It only observes, so that the page starts as it
+// would with no test around it.
 function watchFirstFullPaint() {
   window.firstFullPaint = new Promise((resolve) => {
     let frame = null;
@@ -81,24 +82,24 @@ function watchFirstFullPaint() {
       frame = performance.now();
       settle();
     };
-    const ready = () => document.body.classList.contains('ready');
-    document.addEventListener('DOMContentLoaded', () => {
-      if (ready()) {
-        requestAnimationFrame(onFrame);
-        return;
-      }
-      const observer = new MutationObserver(() => {
-        if (!ready()) return;
-        observer.disconnect();
-        requestAnimationFrame(onFrame);
-      });
-      observer.observe(document.body, { attributes: true, attributeFilter: ['class'] });
+    // The whole stage is parsed once the element after it is, and holds the
+    // form once it has a control's element; watched from the document's
+    // start, as the form may come with the page.
+    const shown = () => document.getElementById('closed') !== null &&
+      document.querySelector('#stage [data-index]') !== null;
+    const observer = new MutationObserver(() => {
+      if (!shown()) return;
+      observer.disconnect();
+      requestAnimationFrame(onFrame);
     });
+    observer.observe(document, { childList: true, subtree: true });
   });
 }
 
+// With `script` false the page's script never arrives: the page shows only
+// what came drawn into it, and nothing is waited for.
 export async function openTutor({
-  width = 1280, height = 720, scale = 1, audio = true, headless = true,
+  width = 1280, height = 720, scale = 1, audio = true, headless = true, script = true,
 } = {}) {
   if (!existsSync(join(SITE, 'index.html'))) throw new Error(`no site at ${SITE}: build it first`);
   const { server, port } = await serve(SITE, 0);
@@ -124,6 +125,7 @@ export async function openTutor({
       }));
     }
   });
+  if (!script) await context.route('**/page.js', (route) => route.abort());
   const page = context.pages()[0] ?? (await context.newPage());
   const errors = [];
   page.on('pageerror', (e) => errors.push(e.message));
@@ -131,6 +133,14 @@ export async function openTutor({
   context.on('request', (r) => requests.push(r.url()));
   const url = `http://127.0.0.1:${port}/`;
   await page.goto(url);
+  const close = async () => {
+    await context.close();
+    const closed = new Promise((r) => server.close(r));
+    server.closeAllConnections();
+    await closed;
+    rmSync(profile, { recursive: true, force: true });
+  };
+  if (!script) return { page, close };
   // Waited for through the DevTools protocol itself: Playwright's own waits
   // would load its helper script into the page while the page still starts.
   const cdp = await context.newCDPSession(page);
@@ -143,17 +153,10 @@ export async function openTutor({
   });
   const firstFullPaint = (await Promise.race([painted, late]).finally(() => clearTimeout(timer)))
     .result.value;
-  // The bell opens after the first frame; the tests count its rings from then.
-  await page.waitForFunction(() => window.arvan.page.bell.waiting === null);
+  // The bell opens after the page's first frame; the tests count its rings from then.
+  await page.waitForFunction(() => window.arvan?.page.bell.waiting === null);
   const tutor = {
-    page, context, server, url, errors, requests, cdp, firstFullPaint,
-    async close() {
-      await context.close();
-      const closed = new Promise((r) => server.close(r));
-      server.closeAllConnections();
-      await closed;
-      rmSync(profile, { recursive: true, force: true });
-    },
+    page, context, server, url, errors, requests, cdp, firstFullPaint, close,
     // The page's current state of a control, by its designed name.
     control: (name) => page.evaluate((n) => window.arvan.page.controls.find((c) => c.name === n), name),
     element: (name) => page.locator(`[data-name="${name}"]`),

@@ -99,6 +99,38 @@ describe('start-up', () => {
   });
 });
 
+describe('the form drawn into the page', () => {
+  let tutor;
+  before(async () => {
+    tutor = await openTutor({ width: 1000, height: 700 });
+  });
+  after(() => tutor.close());
+
+  test('shows, before any script runs, what the started page shows', async () => {
+    const drawn = await openTutor({ width: 1000, height: 700, script: false });
+    try {
+      const before = decodePng(await drawn.page.screenshot());
+      const started = decodePng(await tutor.page.screenshot());
+      let differing = 0;
+      for (let y = 0; y < started.height; ++y) {
+        for (let x = 0; x < started.width; ++x) if (before.at(x, y) !== started.at(x, y)) ++differing;
+      }
+      assert.equal(differing, 0, `${differing} pixels differ`);
+      await checkPlaces(drawn, 1000, 700);
+    } finally {
+      await drawn.close();
+    }
+  });
+
+  test('is taken over by the script: one element a control, each once', async () => {
+    const [elements, controls] = await tutor.page.evaluate(() => [
+      [...document.querySelectorAll('#stage [data-index]')].map((e) => Number(e.dataset.index)),
+      window.arvan.page.controls.length,
+    ]);
+    assert.deepEqual([...elements].sort((a, b) => a - b), [...Array(controls).keys()]);
+  });
+});
+
 describe('start-up at device pixel ratio 2', () => {
   let tutor;
   before(async () => {

@@ -28,9 +28,15 @@ class Page {
     this.closed = false;
   }
 
+  // Makes the form's elements. Where the page came with the opening state
+  // drawn, the drawn shapes, labels and pictures are taken over as they
+  // are; the child controls, which hold state of their own, are made anew
+  // in place of the drawn ones.
   build() {
+    const drawn = new Map();
+    for (const e of this.stage.querySelectorAll('[data-index]')) drawn.set(Number(e.dataset.index), e);
     for (const c of this.controls) {
-      const element = isWindowless(c) ? makeWindowless(c) : isChild(c) ? makeChild(c) : null;
+      const element = isWindowless(c) ? drawn.get(c.index) ?? makeWindowless(c) : makeChild(c);
       element.dataset.index = String(c.index);
       element.dataset.name = c.name;
       this.elements.push(element);
@@ -40,6 +46,7 @@ class Page {
       parent.append(this.elements[c.index]);
       this.show(c);
     }
+    for (const [index, element] of drawn) if (this.elements[index] !== element) element.remove();
   }
 
   show(c) {
