@@ -111,11 +111,17 @@ describe('the form drawn into the page', () => {
     try {
       const before = decodePng(await drawn.page.screenshot());
       const started = decodePng(await tutor.page.screenshot());
-      let differing = 0;
+      const differing = [];
       for (let y = 0; y < started.height; ++y) {
-        for (let x = 0; x < started.width; ++x) if (before.at(x, y) !== started.at(x, y)) ++differing;
+        for (let x = 0; x < started.width; ++x) {
+          if (before.at(x, y) !== started.at(x, y)) differing.push([x, y]);
+        }
       }
-      assert.equal(differing, 0, `${differing} pixels differ`);
+      if (differing.length > 0) {
+        const [x, y] = differing[0];
+        assert.fail(`${differing.length} pixels differ, the first at (${x}, ${y}): ` +
+          `${before.at(x, y)} drawn, ${started.at(x, y)} started`);
+      }
       await checkPlaces(drawn, 1000, 700);
     } finally {
       await drawn.close();

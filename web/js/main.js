@@ -157,9 +157,30 @@ function afterNextFrameDrawn(work) {
   requestAnimationFrame(() => requestAnimationFrame(() => setTimeout(work)));
 }
 
+// Resolves once the form that came drawn in the page is on the screen, or
+// at once where the page came without it. Taking the form over waits for
+// it, so that the first frame has the processor to itself; the WebAssembly
+// compiles meanwhile. A page opened in a background tab paints nothing
+// until it is shown: after a second it goes on without waiting.
+function drawnFormShown() {
+  if (document.querySelector('#stage [data-index]') === null) return Promise.resolve();
+  return new Promise((resolve) => {
+    const observer = new PerformanceObserver((list) => {
+      if (list.getEntriesByName('first-contentful-paint').length > 0) done();
+    });
+    const late = setTimeout(done, 1000);
+    function done() {
+      observer.disconnect();
+      clearTimeout(late);
+      resolve();
+    }
+    observer.observe({ type: 'paint', buffered: true });
+  });
+}
+
 async function start() {
   const bell = new Bell();
-  const [module] = await Promise.all([createArvan()]);
+  const [module] = await Promise.all([createArvan(), drawnFormShown()]);
   let page = null;
   const services = browserServices({ bell, onClose: () => page?.close() });
   const core = new module.Tutor(services);
