@@ -74,7 +74,7 @@ FormPainter::FormPainter(const Form& form, Pictures& pictures) : pictures_(pictu
     if (std::find(keyboardBody.begin(), keyboardBody.end(), c) == keyboardBody.end()) {
       changing_.push_back({windowless_.size(), *c});
     }
-    windowless_.push_back({c, drawnRect(*c)});
+    windowless_.push_back({c, drawnRect(*c), {}});
   }
 }
 
@@ -134,7 +134,7 @@ void FormPainter::prepare(const Windowless& w, const QTransform& toWindow, qreal
 
 void FormPainter::paint(QPainter& painter, const QList<QRectF>& areas) {
   const double twipsPerPixel = 1.0 / painter.transform().m11();
-  for (const Windowless& w : windowless_) {
+  for (Windowless& w : windowless_) {
     const Control* c = w.control;
     if (!c->visible) continue;
     bool whole = false;
@@ -155,14 +155,14 @@ void FormPainter::paint(QPainter& painter, const QList<QRectF>& areas) {
   }
 }
 
-void FormPainter::paintControl(QPainter& painter, const Windowless& w) const {
+void FormPainter::paintControl(QPainter& painter, Windowless& w) {
   const Control& c = *w.control;
   switch (c.kind) {
     case ControlKind::Shape:
       sprites_.draw(painter, c, w.drawn, [this, &c](QPainter& p) { paintShape(p, c, palette_); });
       break;
     case ControlKind::Label:
-      paintLabel(painter, c, w.drawn);
+      paintLabel(painter, w);
       break;
     case ControlKind::Image:
       pictures_.draw(painter, c.picture, toQRectF(c.rect));
@@ -172,7 +172,9 @@ void FormPainter::paintControl(QPainter& painter, const Windowless& w) const {
   }
 }
 
-void FormPainter::paintLabel(QPainter& painter, const Control& c, const QRectF& r) const {
+void FormPainter::paintLabel(QPainter& painter, Windowless& w) {
+  const Control& c = *w.control;
+  const QRectF& r = w.drawn;
   if (c.opaque) painter.fillRect(r, toQColor(c.backColour, palette_));
   if (c.bordered) {
     painter.setPen(QPen(palette_.color(QPalette::Dark), kTwipsPerPixel));
@@ -187,8 +189,8 @@ void FormPainter::paintLabel(QPainter& painter, const Control& c, const QRectF& 
   int flags = c.alignment == Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
   flags |= c.wordWrap ? Qt::TextWordWrap : Qt::TextSingleLine;
   if (c.bordered) flags |= Qt::AlignVCenter;
-  painter.drawText(r.adjusted(c.bordered ? kTwipsPerPixel * 3 : 0, 0, 0, 0), flags,
-                   toQString(c.caption));
+  w.caption.draw(painter, r.adjusted(c.bordered ? kTwipsPerPixel * 3 : 0, 0, 0, 0), flags,
+                 toQString(c.caption));
 }
 
 }  // namespace arvan

@@ -13,6 +13,7 @@
 
 #include "app/form.h"
 #include "ui/label_fonts.h"
+#include "ui/laid_out_text.h"
 #include "ui/pictures.h"
 #include "ui/shape_sprites.h"
 
@@ -42,6 +43,7 @@ class FormPainter {
   struct Windowless {
     const Control* control;
     QRectF drawn;  // where it drew when last painted, in twips
+    LaidOutText caption;
   };
   // A control that may change: the keyboard's panels and its decorative
   // keys never do.
@@ -54,8 +56,8 @@ class FormPainter {
   // is as wide as its text.
   [[nodiscard]] QRectF drawnRect(const Control& control) const;
   void prepare(const Windowless& w, const QTransform& toWindow, qreal ratio);
-  void paintLabel(QPainter& painter, const Control& c, const QRectF& drawn) const;
-  void paintControl(QPainter& painter, const Windowless& w) const;
+  void paintLabel(QPainter& painter, Windowless& w);
+  void paintControl(QPainter& painter, Windowless& w);
 
   std::vector<Windowless> windowless_;
   std::vector<Changing> changing_;
