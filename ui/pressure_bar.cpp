@@ -3,6 +3,8 @@
 
 #include "ui/pressure_bar.h"
 
+#include <QEvent>
+#include <QPaintEvent>
 #include <QStylePainter>
 #include <algorithm>
 
@@ -14,6 +16,16 @@ constexpr int kMaximum = 100;
 // The style draws the end of the filled part a few pixels either side of
 // it: a rounded corner, a shadow line, the edge's antialiasing.
 constexpr int kEndMargin = 4;
+
+bool isOpaque(const QImage& image, const QRect& area) {
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    for (int x = area.left(); x <= area.right(); ++x) {
+      if (qAlpha(line[x]) != 255) return false;
+    }
+  }
+  return true;
+}
 
 }  // namespace
 
@@ -44,9 +56,51 @@ void PressureBar::setValue(int value) {
   update(QRect(from, 0, to - from, height()));
 }
 
-void PressureBar::paintEvent(QPaintEvent*) {
+QImage PressureBar::drawnAt(int value) const {
+  QImage image(size(), QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  const QStyleOptionProgressBar option = styleOption(value);
+  style()->drawControl(QStyle::CE_ProgressBar, &option, &painter, this);
+  return image;
+}
+
+bool PressureBar::copy(QPainter& painter, const QRect& stretch) {
+  // Drawn at another pixel ratio, the style's bar and its copies part at
+  // its ends.
+  if (devicePixelRatioF() != 1 || !rect().contains(stretch)) return false;
+  if (keptFor_ != size()) {
+    keptFor_ = size();
+    empty_ = drawnAt(kMinimum);
+    full_ = drawnAt(kMaximum);
+    ends_.fill(QImage());
+  }
+  const QRect end(filledEnd(value_) - kEndMargin, 0, 2 * kEndMargin, height());
+  QImage& drawnEnd = ends_[value_];
+  if (drawnEnd.isNull()) drawnEnd = drawnAt(value_).copy(end);
+  if (!isOpaque(empty_, stretch) || !isOpaque(full_, stretch) ||
+      !isOpaque(drawnEnd, drawnEnd.rect())) {
+    return false;
+  }
+  painter.setClipRect(stretch & QRect(0, 0, end.left(), height()));
+  painter.drawImage(0, 0, full_);
+  painter.setClipRect(stretch & QRect(end.right() + 1, 0, width(), height()));
+  painter.drawImage(0, 0, empty_);
+  painter.setClipRect(stretch & end);
+  painter.drawImage(end.topLeft(), drawnEnd);
+  return true;
+}
+
+void PressureBar::paintEvent(QPaintEvent* event) {
   QStylePainter painter(this);
+  if (event->region().rectCount() == 1 && copy(painter, event->rect())) return;
   painter.drawControl(QStyle::CE_ProgressBar, styleOption(value_));
+}
+
+void PressureBar::changeEvent(QEvent* event) {
+  // A new palette, style or state draws another bar.
+  keptFor_ = QSize();
+  QWidget::changeEvent(event);
 }
 
 }  // namespace arvan

@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QVBoxLayout>
+#include <vector>
 
 namespace arvan {
 namespace {
@@ -68,6 +69,23 @@ TEST_F(PressureBarTest, LooksLikeAProgressBarAfterEveryStepOfARunAtTheWindowsWid
     SCOPED_TRACE(value);
     bar.setValue(value);
     EXPECT_EQ(shown(), expected(value));
+  }
+}
+
+// Every value, each reached from below and from above, so that every end
+// of the filled part that the bar keeps is shown next to both neighbours.
+TEST_F(PressureBarTest, LooksLikeAProgressBarAtEveryValueOnTheWayUpAndDown) {
+  std::vector<int> values;
+  for (int value = 1; value <= 100; ++value) values.push_back(value);
+  for (int value = 99; value >= 0; --value) values.push_back(value);
+  for (int value = 5; value <= 100; value += 7) values.insert(values.end(), {value, value - 5});
+  for (const int value : values) {
+    SCOPED_TRACE(value);
+    bar.setValue(value);
+    const QImage partly = shown();
+    bar.update();
+    ASSERT_EQ(partly, shown()) << "differs from the bar repainted whole";
+    ASSERT_EQ(partly, expected(value));
   }
 }
 
