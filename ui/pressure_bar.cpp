@@ -67,8 +67,10 @@ QImage PressureBar::drawnAt(int value) const {
 
 bool PressureBar::copy(QPainter& painter, const QRect& stretch) {
   // Drawn at another pixel ratio, the style's bar and its copies part at
-  // its ends.
-  if (devicePixelRatioF() != 1 || !rect().contains(stretch)) return false;
+  // its ends. The bar's rounded ends are never copied: none is made for
+  // the bar painted whole.
+  const QRect inner = rect().adjusted(kEndMargin, 0, -kEndMargin, 0);
+  if (devicePixelRatioF() != 1 || !inner.contains(stretch)) return false;
   if (keptFor_ != size()) {
     keptFor_ = size();
     empty_ = drawnAt(kMinimum);
