@@ -97,7 +97,10 @@ void TextBox::showHighlight() {
     glyphsKept_ = true;
   }
   const QTextCursor marked = highlight();
-  if (marked.hasSelection()) {
+  const Mark next = markOf(marked);
+  // Moving the box's cursor costs more than the rest of a key: it moves
+  // only when the highlight is to be scrolled into view.
+  if (marked.hasSelection() && !viewport()->rect().contains(shownRect(next))) {
     QTextCursor view(document());
     view.setPosition(marked.selectionStart());
     setTextCursor(view);
@@ -105,7 +108,7 @@ void TextBox::showHighlight() {
   }
   // After the scroll, the old mark's pixels lie where its characters now are.
   viewport()->update(shownRect(mark_));
-  mark_ = markOf(marked);
+  mark_ = next;
   viewport()->update(shownRect(mark_));
 }
 

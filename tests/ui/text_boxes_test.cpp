@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <string>
@@ -32,6 +33,32 @@ TEST(TextBox, ShowsANewTextAnewEvenWhereItEndsAsTheOldOneDid) {
   box.show(replaced, 0, 0);
   replaced.erase(replaced.find('\r'), 1);
   EXPECT_EQ(shownText(box), replaced);
+}
+
+// A text to copy taller than its box: the highlight walks through it one
+// character at a time and the box scrolls so that it is always in view,
+// down to the last line and back up when it starts again.
+TEST(TextBox, KeepsTheHighlightInViewAsItWalksThroughALongText) {
+  TextBox box(nullptr);
+  box.resize(300, 80);
+  box.QWidget::show();
+  std::string text;
+  for (int line = 0; line < 12; ++line) text += "ганбаатар долгор нарантуяа\r\n";
+  const QString characters = QString::fromStdString(text);
+  const auto inView = [&box] {
+    QTextCursor start = box.highlight();
+    start.setPosition(start.selectionStart());
+    return box.viewport()->rect().contains(box.cursorRect(start));
+  };
+  for (int at = 0; at < characters.size(); ++at) {
+    if (characters[at] == u'\r') continue;
+    box.show(text, at, 1);
+    ASSERT_TRUE(inView()) << "at " << at;
+  }
+  EXPECT_GT(box.verticalScrollBar()->value(), 0);
+  box.show(text, 0, 1);
+  EXPECT_TRUE(inView());
+  EXPECT_EQ(box.verticalScrollBar()->value(), 0);
 }
 
 // The line starts of every line the box shows, as offsets into its text
