@@ -11,11 +11,10 @@
 #include <cmath>
 #include <string_view>
 
-#include "ui/display_font.h"
+#include "ui/fonts.h"
 #include "ui/form_painter.h"
-#include "ui/line_box.h"
 #include "ui/pressure_bar.h"
-#include "ui/text_box.h"
+#include "ui/text_boxes.h"
 #include "ui/to_qt.h"
 
 namespace arvan {

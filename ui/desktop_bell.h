@@ -16,9 +16,26 @@
 #include <mutex>
 #include <thread>
 
-#include "ui/bell_player.h"
-
 namespace arvan {
+
+// Where the bell's rings leave the program as sound. The bell calls it from
+// its own thread only.
+class BellPlayer {
+ public:
+  BellPlayer() = default;
+  virtual ~BellPlayer() = default;
+  BellPlayer(const BellPlayer&) = delete;
+  BellPlayer& operator=(const BellPlayer&) = delete;
+
+  // Readies the sound system; false where it cannot play.
+  virtual bool open() = 0;
+  // Starts one bell, over any still sounding; false where it could not.
+  virtual bool play() = 0;
+};
+
+// The freedesktop sound theme's bell, played through libcanberra. It cannot
+// open where the library, the theme's bell file or a sound driver is missing.
+[[nodiscard]] std::unique_ptr<BellPlayer> canberraPlayer();
 
 class DesktopBell {
  public:

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "app/form.h"
-#include "ui/label_fonts.h"
+#include "ui/fonts.h"
 #include "ui/laid_out_text.h"
 #include "ui/pictures.h"
 #include "ui/shape_sprites.h"

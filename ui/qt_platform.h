@@ -11,7 +11,6 @@
 #include <QObject>
 
 #include "app/platform.h"
-#include "ui/canberra_player.h"
 #include "ui/desktop_bell.h"
 
 namespace arvan {
@@ -22,7 +21,7 @@ class QtPlatform : public Platform {
  public:
   // The bell sounds through `bellPlayer`: libcanberra in the program.
   explicit QtPlatform(std::function<void()> closeWindow,
-                      std::unique_ptr<BellPlayer> bellPlayer = std::make_unique<CanberraPlayer>());
+                      std::unique_ptr<BellPlayer> bellPlayer = canberraPlayer());
 
   void beep() override;
   std::chrono::nanoseconds monotonicNow() override;

@@ -11,8 +11,7 @@
 #include <QTest>
 
 #include "shown_window.h"
-#include "ui/line_box.h"
-#include "ui/text_box.h"
+#include "ui/text_boxes.h"
 
 namespace arvan {
 namespace {

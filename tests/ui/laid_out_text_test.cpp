@@ -9,7 +9,7 @@
 #include <QPainter>
 #include <functional>
 
-#include "ui/display_font.h"
+#include "ui/fonts.h"
 
 namespace arvan {
 namespace {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Arvan developers
 
-#include "ui/line_box.h"
+#include "ui/text_boxes.h"
 
 #include <gtest/gtest.h>
 

@@ -13,7 +13,7 @@
 #include <string>
 
 #include "app/form.h"
-#include "ui/display_font.h"
+#include "ui/fonts.h"
 
 namespace arvan {
 namespace {

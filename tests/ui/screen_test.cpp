@@ -14,7 +14,7 @@
 
 #include "expected_keys.h"
 #include "shown_window.h"
-#include "ui/text_box.h"
+#include "ui/text_boxes.h"
 
 namespace arvan {
 namespace {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/text_box.h"
+#include "ui/text_boxes.h"
 
 namespace arvan {
 namespace {

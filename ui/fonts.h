@@ -3,12 +3,12 @@
 
 #pragma once
 
-// The fonts of the windowless labels, in twips, each made once, with the
-// sizes of the captions set in them, each measured once. Painting asks for
-// both many times a frame; the answers never change while the program runs.
+// The fonts of the window: its display face, the controls' fonts, and the
+// windowless labels' fonts with the sizes of their captions.
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QString>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -17,6 +17,20 @@
 
 namespace arvan {
 
+// The face for all display text: "Arial Mon" where installed, otherwise the
+// first sans-serif face that draws every Mongolian Cyrillic letter.
+[[nodiscard]] QString displayFamily();
+
+// The family of a control's font: the desktop's own, or the display face.
+[[nodiscard]] QString familyOf(const Font& font);
+
+// A control's font with its size in twips (a point is 20 twips), for
+// drawing in the window's twip coordinates.
+[[nodiscard]] QFont fontInTwips(const Font& font);
+
+// The labels' fonts in twips, each made once, with the sizes of the captions
+// set in them, each measured once. Painting asks for both many times a
+// frame; the answers never change while the program runs.
 class LabelFonts {
  public:
   [[nodiscard]] const QFont& font(const Font& font);

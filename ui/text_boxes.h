@@ -3,6 +3,35 @@
 
 #pragma once
 
+// The window's text boxes: read-only, never focused, and quick to change.
+
+#include <QPlainTextEdit>
+#include <QWidget>
+#include <string>
+
+namespace arvan {
+
+// A single-line text box of the window, such as the drill's counters:
+// read-only and never focused, drawn by the style exactly as it draws a
+// read-only QLineEdit. A new text only asks for a repaint; the text is laid
+// out as the box is painted. QLineEdit lays its text out, moves its cursor
+// and sends its signals on every change: a tenth of a millisecond of each
+// key that counts.
+class LineBox : public QWidget {
+ public:
+  LineBox(QWidget* parent, bool framed);
+
+  [[nodiscard]] const QString& text() const { return text_; }
+  void setText(const QString& text);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QString text_;
+  bool framed_;
+};
+
 // A multi-line text box of the window: black, read-only, never focused, with
 // a vertical scroll bar, scrolled to the end of its text or to its highlight.
 //
@@ -19,12 +48,6 @@
 // their own: the next append lays out one line. The lines break where they
 // broke, to within a pixel, until the box's width or font changes: then it
 // shows the whole text anew.
-
-#include <QPlainTextEdit>
-#include <string>
-
-namespace arvan {
-
 class TextBox : public QPlainTextEdit {
  public:
   explicit TextBox(QWidget* parent);
