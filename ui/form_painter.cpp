@@ -20,7 +20,9 @@ double cornerRadius(const QRectF& r) { return std::min(r.width(), r.height()) * 
 // Whether an opaque shape is its one colour all over `area` (twips): clear
 // of its border, its rounded corners and a pixel of antialiasing.
 bool isSolidOver(const Control& c, const QRectF& area, double twipsPerPixel) {
-  if (c.kind != ControlKind::Shape || !c.opaque || c.form == ShapeForm::Oval) return false;
+  if (!c.visible || c.kind != ControlKind::Shape || !c.opaque || c.form == ShapeForm::Oval) {
+    return false;
+  }
   const double edge = c.borderWidth * kTwipsPerPixel + twipsPerPixel;
   const QRectF inner = toQRectF(c.rect).adjusted(edge, edge, -edge, -edge);
   const double corner =
@@ -29,11 +31,15 @@ bool isSolidOver(const Control& c, const QRectF& area, double twipsPerPixel) {
          inner.adjusted(0, corner, 0, -corner).contains(area);
 }
 
-// The whole device pixels of an area that a paint event gave in them.
-QRect pixelsOf(const QPainter& painter, const QRectF& area) {
+// Fills the whole device pixels of an area that a paint event gave in them.
+void fillPixels(QPainter& painter, const QRectF& area, const QColor& colour) {
   const QRectF r = painter.transform().mapRect(area);
-  return QRect(QPoint(qRound(r.left()), qRound(r.top())),
-               QPoint(qRound(r.right()) - 1, qRound(r.bottom()) - 1));
+  const QRect pixels(QPoint(qRound(r.left()), qRound(r.top())),
+                     QPoint(qRound(r.right()) - 1, qRound(r.bottom()) - 1));
+  painter.save();
+  painter.resetTransform();
+  painter.fillRect(pixels, colour);
+  painter.restore();
 }
 
 }  // namespace
@@ -74,6 +80,7 @@ FormPainter::FormPainter(const Form& form, Pictures& pictures) : pictures_(pictu
     if (std::find(keyboardBody.begin(), keyboardBody.end(), c) == keyboardBody.end()) {
       changing_.push_back({windowless_.size(), *c});
     }
+    if (c == &form.Shape4 || c == &form.Shape3) panels_.insert(panels_.begin(), windowless_.size());
     windowless_.push_back({c, drawnRect(*c), {}});
   }
 }
@@ -134,22 +141,28 @@ void FormPainter::prepare(const Windowless& w, const QTransform& toWindow, qreal
 
 void FormPainter::paint(QPainter& painter, const QList<QRectF>& areas) {
   const double twipsPerPixel = 1.0 / painter.transform().m11();
-  for (Windowless& w : windowless_) {
+  // Inside a panel of the keyboard, nothing under the panel shows: an area
+  // there is filled once, with the panel's colour rather than the window's.
+  std::vector<std::size_t> floors;
+  for (const QRectF& area : areas) {
+    const auto panel = std::find_if(panels_.begin(), panels_.end(), [&](std::size_t i) {
+      return isSolidOver(*windowless_[i].control, area, twipsPerPixel);
+    });
+    floors.push_back(panel != panels_.end() ? *panel : 0);
+    if (panel == panels_.end()) fillPixels(painter, area, toQColor(kBlue));
+  }
+  for (std::size_t i = 0; i < windowless_.size(); ++i) {
+    Windowless& w = windowless_[i];
     const Control* c = w.control;
     if (!c->visible) continue;
     bool whole = false;
-    for (const QRectF& area : areas) {
-      if (!w.drawn.intersects(area)) continue;
-      if (!isSolidOver(*c, area, twipsPerPixel)) {
+    for (qsizetype a = 0; a < areas.size(); ++a) {
+      if (i < floors[a] || !w.drawn.intersects(areas[a])) continue;
+      if (!isSolidOver(*c, areas[a], twipsPerPixel)) {
         whole = true;
         break;
       }
-      // Inside a large shape, its colour is all there is to paint.
-      const QRect pixels = pixelsOf(painter, area);
-      painter.save();
-      painter.resetTransform();
-      painter.fillRect(pixels, toQColor(c->backColour, palette_));
-      painter.restore();
+      fillPixels(painter, areas[a], toQColor(c->backColour, palette_));
     }
     if (whole) paintControl(painter, w);
   }

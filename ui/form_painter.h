@@ -34,7 +34,8 @@ class FormPainter {
   [[nodiscard]] QList<QRectF> takeChanges(const QTransform& toWindow, qreal ratio);
   // Renders what painting every control will copy, for a new window size.
   void prepare(const QTransform& toWindow, qreal ratio);
-  // Paints every windowless control that meets one of `areas` (twips).
+  // Paints `areas` (twips): the window's blue and every windowless control
+  // that meets one of them.
   void paint(QPainter& painter, const QList<QRectF>& areas);
   // The topmost visible label or image at a point, or nullptr.
   [[nodiscard]] const Control* labelOrImageAt(QPointF twips) const;
@@ -61,6 +62,7 @@ class FormPainter {
 
   std::vector<Windowless> windowless_;
   std::vector<Changing> changing_;
+  std::vector<std::size_t> panels_;  // the keyboard's panels, topmost first
   Pictures& pictures_;
   mutable LabelFonts fonts_;
   mutable ShapeSprites sprites_;

@@ -63,7 +63,6 @@ void FormWindow::resizeEvent(QResizeEvent*) {
 
 void FormWindow::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  for (const QRect& r : event->region()) painter.fillRect(r, toQColor(kBlue));
   placement_.setUp(painter);
   // The controls to paint are those that meet a rectangle of the region,
   // not its bounding rectangle: the two hands of the finger guide would
