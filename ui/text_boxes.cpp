@@ -31,12 +31,19 @@ int boxPosition(const std::string& text, int position) {
 
 LineBox::LineBox(QWidget* parent, bool framed) : QWidget(parent), framed_(framed) {
   setBackgroundRole(QPalette::Base);
+  setAutoFillBackground(true);
 }
 
 void LineBox::setText(const QString& text) {
   if (text == text_) return;
   text_ = text;
   update();
+}
+
+void LineBox::changeEvent(QEvent* event) {
+  // A new palette, style, font or state draws another box.
+  drawnPanel_ = QImage();
+  QWidget::changeEvent(event);
 }
 
 // Paints as QLineEdit paints itself when read-only, unfocused, aligned left
@@ -48,7 +55,17 @@ void LineBox::paintEvent(QPaintEvent*) {
   panel.rect = contentsRect();
   panel.lineWidth = framed_ ? style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &panel, this) : 0;
   panel.state |= QStyle::State_Sunken | QStyle::State_ReadOnly;
-  style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
+  if (devicePixelRatioF() != 1) {
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
+  } else {
+    if (drawnPanel_.size() != size()) {
+      drawnPanel_ = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+      drawnPanel_.fill(palette().color(backgroundRole()));
+      QPainter onPanel(&drawnPanel_);
+      style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &onPanel, this);
+    }
+    painter.drawImage(0, 0, drawnPanel_);
+  }
 
   // QLineEdit's text starts 2 pixels into its contents, centred across.
   constexpr int kMargin = 2;

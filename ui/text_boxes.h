@@ -5,6 +5,7 @@
 
 // The window's text boxes: read-only, never focused, and quick to change.
 
+#include <QImage>
 #include <QPlainTextEdit>
 #include <QWidget>
 #include <string>
@@ -16,7 +17,8 @@ namespace arvan {
 // read-only QLineEdit. A new text only asks for a repaint; the text is laid
 // out as the box is painted. QLineEdit lays its text out, moves its cursor
 // and sends its signals on every change: a tenth of a millisecond of each
-// key that counts.
+// key that counts. The box over its background, which it fills, is drawn
+// by the style once for its size and then copied under each new text.
 class LineBox : public QWidget {
  public:
   LineBox(QWidget* parent, bool framed);
@@ -26,10 +28,12 @@ class LineBox : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   QString text_;
   bool framed_;
+  QImage drawnPanel_;  // at a pixel ratio of 1; none is kept at another
 };
 
 // A multi-line text box of the window: black, read-only, never focused, with

@@ -95,13 +95,18 @@ TEST_F(LineBoxTest, ShowsTheEndOfATextTooLongForItAsALineEditDoes) {
   }
 }
 
-TEST_F(LineBoxTest, ANewFontLaysTheTextOutAgain) {
+TEST_F(LineBoxTest, ANewFontOrPaletteDrawsTheBoxAgain) {
   box.setText(QStringLiteral("42"));
   EXPECT_EQ(shown(), expected(QStringLiteral("42")));
   QFont font = box.font();
   font.setPointSize(9);
   box.setFont(font);
   reference.setFont(font);
+  EXPECT_EQ(shown(), expected(QStringLiteral("42")));
+  QPalette palette = box.palette();
+  palette.setColor(QPalette::Base, QColor(0, 0, 128));
+  box.setPalette(palette);
+  reference.setPalette(palette);
   EXPECT_EQ(shown(), expected(QStringLiteral("42")));
 }
 
