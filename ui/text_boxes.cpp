@@ -21,10 +21,19 @@ QString withoutCarriageReturns(std::string_view text) {
   return toQString(text).remove(QLatin1Char('\r'));
 }
 
-// A position of the text, line ends counted as two, as a position of the box.
-int boxPosition(const std::string& text, int position) {
-  const QString before = toQString(text).left(position);
-  return position - static_cast<int>(before.count(QLatin1Char('\r')));
+// A position of the text (in UTF-16 units, line ends counted as two) as a
+// position of the box. Read from the UTF-8 text itself: converting the
+// whole text on every key would cost as much as the rest of the key.
+int boxPosition(std::string_view text, int position) {
+  int units = 0;
+  int returns = 0;
+  for (std::size_t i = 0; i < text.size() && units < position; ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if ((byte & 0xC0) == 0x80) continue;  // within a character
+    units += byte >= 0xF0 ? 2 : 1;        // beyond 16 bits, a character takes two
+    if (byte == '\r') ++returns;
+  }
+  return position - returns;
 }
 
 }  // namespace

@@ -61,6 +61,24 @@ TEST(TextBox, KeepsTheHighlightInViewAsItWalksThroughALongText) {
   EXPECT_EQ(box.verticalScrollBar()->value(), 0);
 }
 
+// Positions count UTF-16 units, a line end as two: the box, which shows a
+// line end as one break, marks the character or the break that a position
+// names.
+TEST(TextBox, MarksWhatAPositionNamesPastLineEndsAndWideCharacters) {
+  TextBox box(nullptr);
+  box.resize(300, 80);
+  const std::string text = "ө\r\n\U0001F600\r\nаб";
+  const QString characters = QString::fromStdString(text);
+  for (int at = 0; at < characters.size(); ++at) {
+    if (characters[at] == u'\n' || characters[at].isLowSurrogate()) continue;
+    const int length = characters[at].isHighSurrogate() ? 2 : 1;
+    const QString named =
+        characters[at] == u'\r' ? QString(QChar::ParagraphSeparator) : characters.mid(at, length);
+    box.show(text, at, length);
+    EXPECT_EQ(box.highlight().selectedText(), named) << "at " << at;
+  }
+}
+
 // The line starts of every line the box shows, as offsets into its text
 // without the paragraph breaks that appending puts in.
 std::vector<int> lineStarts(const TextBox& box) {
