@@ -155,16 +155,21 @@ void FormPainter::paint(QPainter& painter, const QList<QRectF>& areas) {
     Windowless& w = windowless_[i];
     const Control* c = w.control;
     if (!c->visible) continue;
-    bool whole = false;
+    QRectF met;
     for (qsizetype a = 0; a < areas.size(); ++a) {
       if (i < floors[a] || !w.drawn.intersects(areas[a])) continue;
       if (!isSolidOver(*c, areas[a], twipsPerPixel)) {
-        whole = true;
-        break;
+        met |= areas[a];
+        continue;
       }
       fillPixels(painter, areas[a], toQColor(c->backColour, palette_));
     }
-    if (whole) paintControl(painter, w);
+    if (!met.isEmpty()) {
+      painter.save();
+      painter.setClipRect(met, Qt::IntersectClip);
+      paintControl(painter, w);
+      painter.restore();
+    }
   }
 }
 
