@@ -31,6 +31,13 @@ bool isSolidOver(const Control& c, const QRectF& area, double twipsPerPixel) {
          inner.adjusted(0, corner, 0, -corner).contains(area);
 }
 
+// Whether two rectangles of positive size overlap: QRectF::intersects, but
+// inline, as a frame asks it of every control for every repainted area.
+bool overlap(const QRectF& a, const QRectF& b) {
+  return a.left() < b.right() && b.left() < a.right() && a.top() < b.bottom() &&
+         b.top() < a.bottom();
+}
+
 // Fills the whole device pixels of an area that a paint event gave in them.
 void fillPixels(QPainter& painter, const QRectF& area, const QColor& colour) {
   const QRectF r = painter.transform().mapRect(area);
@@ -157,7 +164,7 @@ void FormPainter::paint(QPainter& painter, const QList<QRectF>& areas) {
     if (!c->visible) continue;
     QRectF met;
     for (qsizetype a = 0; a < areas.size(); ++a) {
-      if (i < floors[a] || !w.drawn.intersects(areas[a])) continue;
+      if (i < floors[a] || !overlap(w.drawn, areas[a])) continue;
       if (!isSolidOver(*c, areas[a], twipsPerPixel)) {
         met |= areas[a];
         continue;
