@@ -113,9 +113,9 @@ QWidget* makeWidget(const Control& c, QWidget* parent) {
 ChildControls::ChildControls(const Form& form, QWidget* window, ClickHandler onClick)
     : form_(form), window_(window), onClick_(std::move(onClick)) {
   for (const Control* c : form.controlsInDrawingOrder()) {
-    if (!isWindowless(*c)) children_.push_back({c, nullptr, {}});
+    if (!isWindowless(*c)) children_.push_back({c, nullptr});
   }
-  for (Child& child : children_) syncChild(child, true);
+  for (Child& child : children_) syncChild(child);
 }
 
 ChildControls::Child* ChildControls::childOf(const Control& control) {
@@ -132,7 +132,7 @@ void ChildControls::makeWidgetOf(Child& child) {
     if (Child* frameChild = childOf(*frame)) {
       if (frameChild->widget == nullptr) {
         makeWidgetOf(*frameChild);
-        syncChild(*frameChild, true);
+        syncChild(*frameChild);
       }
       parent = frameChild->widget;
     }
@@ -175,39 +175,43 @@ void ChildControls::place(Child& child) {
 }
 
 void ChildControls::sync() {
-  for (Child& child : children_) syncChild(child, false);
+  for (Child& child : children_) syncChild(child);
 }
 
-void ChildControls::syncChild(Child& child, bool force) {
-  const Control& now = *child.control;
+void ChildControls::syncChild(Child& child) {
+  const Control& c = *child.control;
   if (child.widget == nullptr) {
-    if (!now.visible) return;  // made when first shown
+    if (!c.visible) return;  // made when first shown
     makeWidgetOf(child);
-    force = true;
   }
-  Shown& was = child.shown;
+  // Qt's setters do nothing where the widget shows the value already.
   QWidget* widget = child.widget;
-  if (force || now.visible != was.visible) widget->setVisible(now.visible);
-  if (force || now.enabled != was.enabled) widget->setEnabled(now.enabled);
-
-  if (auto* box = dynamic_cast<TextBox*>(widget)) {
-    box->show(now.caption, now.selStart, now.selLength);
-  } else if (auto* line = dynamic_cast<LineBox*>(widget)) {
-    if (force || now.caption != was.caption) line->setText(toQString(now.caption));
-  } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
-    if (force) frame->setTitle(toQString(now.caption));
-  } else if (auto* option = qobject_cast<QRadioButton*>(widget)) {
-    if (force) option->setText(toQString(now.caption));
-    option->setChecked(now.value != 0);
-  } else if (auto* button = dynamic_cast<FlatButton*>(widget)) {
-    if (force) button->setText(toQString(now.caption));
-  } else if (auto* bar = dynamic_cast<PressureBar*>(widget)) {
-    if (force || now.value != was.value) bar->setValue(now.value);
+  widget->setVisible(c.visible);
+  widget->setEnabled(c.enabled);
+  switch (c.kind) {
+    case ControlKind::TextBox:
+      if (c.multiLine) {
+        static_cast<TextBox*>(widget)->show(c.caption, c.selStart, c.selLength);
+      } else {
+        static_cast<LineBox*>(widget)->setText(toQString(c.caption));
+      }
+      break;
+    case ControlKind::Frame:
+      static_cast<QGroupBox*>(widget)->setTitle(toQString(c.caption));
+      break;
+    case ControlKind::OptionButton:
+      static_cast<QRadioButton*>(widget)->setText(toQString(c.caption));
+      static_cast<QRadioButton*>(widget)->setChecked(c.value != 0);
+      break;
+    case ControlKind::CommandButton:
+      static_cast<QAbstractButton*>(widget)->setText(toQString(c.caption));
+      break;
+    case ControlKind::ProgressBar:
+      static_cast<PressureBar*>(widget)->setValue(c.value);
+      break;
+    default:
+      break;
   }
-  was.visible = now.visible;
-  was.enabled = now.enabled;
-  was.value = now.value;
-  if (now.kind != ControlKind::TextBox || !now.multiLine) was.caption = now.caption;
 }
 
 }  // namespace arvan

@@ -13,7 +13,6 @@
 #include <QPointF>
 #include <QWidget>
 #include <functional>
-#include <string>
 #include <vector>
 
 #include "app/form.h"
@@ -35,22 +34,14 @@ class ChildControls {
   [[nodiscard]] QWidget* widgetOf(const Control& control) const;
 
  private:
-  // The state last given to a widget.
-  struct Shown {
-    bool visible = true;
-    bool enabled = true;
-    int value = 0;
-    std::string caption;  // all but the multi-line text boxes, which keep their own
-  };
   struct Child {
     const Control* control;
     QWidget* widget = nullptr;
-    Shown shown;
   };
 
   void makeWidgetOf(Child& child);
   void place(Child& child);
-  void syncChild(Child& child, bool force);
+  void syncChild(Child& child);
   Child* childOf(const Control& control);
 
   const Form& form_;
