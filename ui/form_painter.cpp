@@ -98,8 +98,9 @@ QList<QRectF> FormPainter::takeChanges(const QTransform& toWindow, qreal ratio) 
     Windowless& w = windowless_[c.index];
     if (*w.control == c.painted) continue;
     areas.append(w.drawn);
-    w.drawn = drawnRect(*w.control);
-    areas.append(w.drawn);
+    const QRectF drawn = drawnRect(*w.control);
+    if (drawn != w.drawn) areas.append(drawn);  // most changes are of colour, in place
+    w.drawn = drawn;
     prepare(w, toWindow, ratio);
     c.painted = *w.control;
   }
