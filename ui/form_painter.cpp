@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <algorithm>
 
+#include "ui/bands.h"
 #include "ui/design_placement.h"
 #include "ui/to_qt.h"
 
@@ -45,7 +46,7 @@ void fillPixels(QPainter& painter, const QRectF& area, const QColor& colour) {
                      QPoint(qRound(r.right()) - 1, qRound(r.bottom()) - 1));
   painter.save();
   painter.resetTransform();
-  painter.fillRect(pixels, colour);
+  fillInBands(painter, pixels, colour);
   painter.restore();
 }
 

@@ -9,6 +9,8 @@
 #include <QSvgRenderer>
 #include <algorithm>
 
+#include "ui/bands.h"
+
 namespace arvan {
 namespace {
 
@@ -115,16 +117,7 @@ void Pictures::draw(QPainter& painter, std::string_view picture, const QRectF& r
   }
   painter.save();
   painter.resetTransform();
-  // Qt blends an image taller than about 96 rows on its thread pool, and
-  // waking those threads costs a key more than the blend itself: the
-  // picture goes in bands.
-  constexpr int kBandRows = 64;
-  for (int top = 0; top < size.height(); top += kBandRows) {
-    const QRect band(0, top, size.width(), std::min(kBandRows, size.height() - top));
-    painter.drawImage(
-        QRectF(QPointF(topLeft + band.topLeft()) / ratio, QSizeF(band.size()) / ratio), p.rendered,
-        QRectF(band));
-  }
+  drawImageInBands(painter, topLeft, p.rendered);
   painter.restore();
 }
 

@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+#include "ui/bands.h"
+
 namespace arvan {
 namespace {
 
@@ -66,7 +68,7 @@ void ShapeSprites::draw(QPainter& painter, const Control& c, const QRectF& drawn
   const QPointF at(std::round(exact.x()) - kMargin, std::round(exact.y()) - kMargin);
   painter.save();
   painter.resetTransform();
-  painter.drawImage(at / ratio, *sprite);
+  drawImageInBands(painter, at.toPoint(), *sprite);
   painter.restore();
 }
 
