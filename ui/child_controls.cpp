@@ -96,13 +96,8 @@ QWidget* makeWidget(const Control& c, QWidget* parent) {
       setColours(button, c, QPalette::Button, QPalette::ButtonText, false);
       return button;
     }
-    case ControlKind::ProgressBar: {
-      // It stands on the window's blue, which it fills itself: the window
-      // then paints nothing under a step of the bar.
-      auto* bar = new PressureBar(parent);
-      bar->setAutoFillBackground(true);
-      return bar;
-    }
+    case ControlKind::ProgressBar:
+      return new PressureBar(parent);
     default:
       return nullptr;
   }

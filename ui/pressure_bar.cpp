@@ -17,16 +17,6 @@ constexpr int kMaximum = 100;
 // it: a rounded corner, a shadow line, the edge's antialiasing.
 constexpr int kEndMargin = 4;
 
-bool isOpaque(const QImage& image, const QRect& area) {
-  for (int y = area.top(); y <= area.bottom(); ++y) {
-    const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-    for (int x = area.left(); x <= area.right(); ++x) {
-      if (qAlpha(line[x]) != 255) return false;
-    }
-  }
-  return true;
-}
-
 }  // namespace
 
 QStyleOptionProgressBar PressureBar::styleOption(int value) const {
@@ -56,9 +46,11 @@ void PressureBar::setValue(int value) {
   update(QRect(from, 0, to - from, height()));
 }
 
+PressureBar::PressureBar(QWidget* parent) : QWidget(parent) { setAutoFillBackground(true); }
+
 QImage PressureBar::drawnAt(int value) const {
   QImage image(size(), QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::transparent);
+  image.fill(palette().color(backgroundRole()));
   QPainter painter(&image);
   const QStyleOptionProgressBar option = styleOption(value);
   style()->drawControl(QStyle::CE_ProgressBar, &option, &painter, this);
@@ -67,8 +59,7 @@ QImage PressureBar::drawnAt(int value) const {
 
 bool PressureBar::copy(QPainter& painter, const QRect& stretch) {
   // Drawn at another pixel ratio, the style's bar and its copies part at
-  // its ends. The bar's rounded ends are never copied: none is made for
-  // the bar painted whole.
+  // its ends. None is made for the bar painted whole, as at first.
   const QRect inner = rect().adjusted(kEndMargin, 0, -kEndMargin, 0);
   if (devicePixelRatioF() != 1 || !inner.contains(stretch)) return false;
   if (keptFor_ != size()) {
@@ -80,10 +71,6 @@ bool PressureBar::copy(QPainter& painter, const QRect& stretch) {
   const QRect end(filledEnd(value_) - kEndMargin, 0, 2 * kEndMargin, height());
   QImage& drawnEnd = ends_[value_];
   if (drawnEnd.isNull()) drawnEnd = drawnAt(value_).copy(end);
-  if (!isOpaque(empty_, stretch) || !isOpaque(full_, stretch) ||
-      !isOpaque(drawnEnd, drawnEnd.rect())) {
-    return false;
-  }
   painter.setClipRect(stretch & QRect(0, 0, end.left(), height()));
   painter.drawImage(0, 0, full_);
   painter.setClipRect(stretch & QRect(end.right() + 1, 0, width(), height()));

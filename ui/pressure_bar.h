@@ -10,10 +10,10 @@
 // bar at once, a thousand pixels and more of gradients, on every value.
 //
 // The style strokes and fills the whole bar however little of it is
-// repainted. So the bar keeps what the style draws, once for its size: the
-// bar empty, the bar full, and around the end of the filled part at each
-// value. A stretch where all three are opaque is copied from them; what
-// they would only blend (the bar's rounded ends) the style draws.
+// repainted. So the bar keeps what the style draws over its background,
+// once for its size: the bar empty, the bar full, and around the end of the
+// filled part at each value. A changed stretch is copied from them. The bar
+// fills its background itself, so that the window paints nothing under it.
 
 #include <QImage>
 #include <QStyleOptionProgressBar>
@@ -24,7 +24,7 @@ namespace arvan {
 
 class PressureBar : public QWidget {
  public:
-  using QWidget::QWidget;
+  explicit PressureBar(QWidget* parent = nullptr);
 
   [[nodiscard]] int value() const { return value_; }
   void setValue(int value);
@@ -37,10 +37,10 @@ class PressureBar : public QWidget {
   [[nodiscard]] QStyleOptionProgressBar styleOption(int value) const;
   // Where the filled part of the bar ends for a value, in the bar's pixels.
   [[nodiscard]] int filledEnd(int value) const;
-  // The bar at a value as the style draws it, on a transparent image.
+  // The bar at a value as the style draws it over its background.
   [[nodiscard]] QImage drawnAt(int value) const;
-  // Copies a stretch of the bar from what the style drew before; false
-  // where that would not give the style's pixels.
+  // Copies a stretch of the bar from what the style drew before; false at
+  // a pixel ratio other than 1 and at the bar's ends, which the style draws.
   bool copy(QPainter& painter, const QRect& stretch);
 
   int value_ = 0;
