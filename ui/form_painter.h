@@ -65,7 +65,7 @@ class FormPainter {
   std::vector<std::size_t> panels_;  // the keyboard's panels, topmost first
   Pictures& pictures_;
   mutable LabelFonts fonts_;
-  mutable ShapeSprites sprites_;
+  ShapeSprites sprites_;
   QPalette palette_;
 };
 

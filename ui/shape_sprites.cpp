@@ -65,10 +65,11 @@ void ShapeSprites::draw(QPainter& painter, const Control& c, const QRectF& drawn
     return;
   }
   const QPointF exact = toDevice.map(drawn.topLeft()) * ratio;
-  const QPointF at(std::round(exact.x()) - kMargin, std::round(exact.y()) - kMargin);
+  const QPoint at(static_cast<int>(std::round(exact.x())) - kMargin,
+                  static_cast<int>(std::round(exact.y())) - kMargin);
   painter.save();
   painter.resetTransform();
-  drawImageInBands(painter, at.toPoint(), *sprite);
+  drawImageInBands(painter, at, *sprite);
   painter.restore();
 }
 
