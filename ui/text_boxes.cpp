@@ -41,6 +41,7 @@ int boxPosition(std::string_view text, int position) {
 LineBox::LineBox(QWidget* parent, bool framed) : QWidget(parent), framed_(framed) {
   setBackgroundRole(QPalette::Base);
   setAutoFillBackground(true);
+  takeDigits();
 }
 
 void LineBox::setText(const QString& text) {
@@ -52,6 +53,7 @@ void LineBox::setText(const QString& text) {
 void LineBox::changeEvent(QEvent* event) {
   // A new palette, style, font or state draws another box.
   drawnPanel_ = QImage();
+  if (event->type() == QEvent::FontChange) takeDigits();
   QWidget::changeEvent(event);
 }
 
@@ -80,14 +82,52 @@ void LineBox::paintEvent(QPaintEvent*) {
   constexpr int kMargin = 2;
   const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &panel, this);
   const QFontMetrics metrics = fontMetrics();
-  const int height = std::max(metrics.boundingRect(text_).height(), metrics.height());
+  const std::optional<Count> count = this->count();
+  // A digit's ink stays within the font's height.
+  const int height =
+      count ? metrics.height() : std::max(metrics.boundingRect(text_).height(), metrics.height());
   const int width = contents.width() - 2 * kMargin;
-  const int used = metrics.horizontalAdvance(text_) + 1;
+  const int used = (count ? count->advance : metrics.horizontalAdvance(text_)) + 1;
   const QPoint baseline(contents.x() + kMargin - std::max(0, used - width),
                         contents.y() + (contents.height() - height + 1) / 2 + metrics.ascent());
   painter.setClipRect(contents);
   painter.setPen(palette().text().color());
-  painter.drawText(baseline, text_);
+  if (count) {
+    painter.drawGlyphRun(baseline, count->glyphs);
+  } else {
+    painter.drawText(baseline, text_);
+  }
+}
+
+void LineBox::takeDigits() {
+  digitsFont_ = QRawFont::fromFont(font());
+  const QString digits = QStringLiteral("0123456789");
+  int count = static_cast<int>(digitGlyphs_.size());
+  digitsFont_.glyphIndexesForChars(digits.constData(), count, digitGlyphs_.data(), &count);
+  digitsFont_.advancesForGlyphIndexes(digitGlyphs_.data(), digitAdvances_.data(), count);
+  // Where the face lacks a digit, shaping takes it from another face.
+  if (std::find(digitGlyphs_.begin(), digitGlyphs_.end(), 0U) != digitGlyphs_.end()) {
+    digitsFont_ = QRawFont();
+  }
+}
+
+std::optional<LineBox::Count> LineBox::count() const {
+  if (!digitsFont_.isValid() || text_.isEmpty() || devicePixelRatioF() != 1) return std::nullopt;
+  QList<quint32> glyphs;
+  QList<QPointF> positions;
+  QPointF at;
+  for (const QChar c : text_) {
+    const int digit = c.unicode() - u'0';
+    if (digit < 0 || digit > 9) return std::nullopt;
+    glyphs.append(digitGlyphs_[digit]);
+    positions.append(at);
+    at += digitAdvances_[digit];
+  }
+  Count count{{}, qRound(at.x())};
+  count.glyphs.setRawFont(digitsFont_);
+  count.glyphs.setGlyphIndexes(glyphs);
+  count.glyphs.setPositions(positions);
+  return count;
 }
 
 TextBox::TextBox(QWidget* parent) : QPlainTextEdit(parent) {

@@ -5,9 +5,13 @@
 
 // The window's text boxes: read-only, never focused, and quick to change.
 
+#include <QGlyphRun>
 #include <QImage>
 #include <QPlainTextEdit>
+#include <QRawFont>
 #include <QWidget>
+#include <array>
+#include <optional>
 #include <string>
 
 namespace arvan {
@@ -31,9 +35,23 @@ class LineBox : public QWidget {
   void changeEvent(QEvent* event) override;
 
  private:
+  // A count is drawn from its digits' glyphs, taken from the box's font
+  // when the font is set: a digit is one glyph with one advance, as shaping
+  // gives it, and shaping each new count cost the counter half its paint.
+  void takeDigits();
+  struct Count {
+    QGlyphRun glyphs;  // from the baseline's start
+    int advance;
+  };
+  // The text as a count; none for another text or where shaping draws it.
+  [[nodiscard]] std::optional<Count> count() const;
+
   QString text_;
   bool framed_;
-  QImage drawnPanel_;  // at a pixel ratio of 1; none is kept at another
+  QImage drawnPanel_;    // at a pixel ratio of 1; none is kept at another
+  QRawFont digitsFont_;  // none where the font's own face lacks a digit
+  std::array<quint32, 10> digitGlyphs_{};
+  std::array<QPointF, 10> digitAdvances_{};
 };
 
 // A multi-line text box of the window: black, read-only, never focused, with
