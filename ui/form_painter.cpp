@@ -160,8 +160,11 @@ void FormPainter::paint(QPainter& painter, const QList<QRectF>& areas) {
     floors.push_back(panel != panels_.end() ? *panel : 0);
     if (panel == panels_.end()) fillPixels(painter, area, toQColor(kBlue));
   }
+  QRectF bounds;
+  for (const QRectF& area : areas) bounds |= area;
   for (std::size_t i = 0; i < windowless_.size(); ++i) {
     Windowless& w = windowless_[i];
+    if (!overlap(w.drawn, bounds)) continue;
     const Control* c = w.control;
     if (!c->visible) continue;
     QRectF met;
