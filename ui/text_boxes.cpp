@@ -101,14 +101,10 @@ void LineBox::paintEvent(QPaintEvent*) {
 
 void LineBox::takeDigits() {
   digitsFont_ = QRawFont::fromFont(font());
-  const QString digits = QStringLiteral("0123456789");
-  int count = static_cast<int>(digitGlyphs_.size());
-  digitsFont_.glyphIndexesForChars(digits.constData(), count, digitGlyphs_.data(), &count);
-  digitsFont_.advancesForGlyphIndexes(digitGlyphs_.data(), digitAdvances_.data(), count);
+  digitGlyphs_ = digitsFont_.glyphIndexesForString(QStringLiteral("0123456789"));
+  digitAdvances_ = digitsFont_.advancesForGlyphIndexes(digitGlyphs_);
   // Where the face lacks a digit, shaping takes it from another face.
-  if (std::find(digitGlyphs_.begin(), digitGlyphs_.end(), 0U) != digitGlyphs_.end()) {
-    digitsFont_ = QRawFont();
-  }
+  if (digitGlyphs_.size() != 10 || digitGlyphs_.contains(0)) digitsFont_ = QRawFont();
 }
 
 std::optional<LineBox::Count> LineBox::count() const {

@@ -10,7 +10,6 @@
 #include <QPlainTextEdit>
 #include <QRawFont>
 #include <QWidget>
-#include <array>
 #include <optional>
 #include <string>
 
@@ -48,10 +47,10 @@ class LineBox : public QWidget {
 
   QString text_;
   bool framed_;
-  QImage drawnPanel_;    // at a pixel ratio of 1; none is kept at another
-  QRawFont digitsFont_;  // none where the font's own face lacks a digit
-  std::array<quint32, 10> digitGlyphs_{};
-  std::array<QPointF, 10> digitAdvances_{};
+  QImage drawnPanel_;           // at a pixel ratio of 1; none is kept at another
+  QRawFont digitsFont_;         // none where the font's own face lacks a digit
+  QList<quint32> digitGlyphs_;  // of 0 to 9
+  QList<QPointF> digitAdvances_;
 };
 
 // A multi-line text box of the window: black, read-only, never focused, with
