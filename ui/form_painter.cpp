@@ -153,15 +153,15 @@ void FormPainter::paint(QPainter& painter, const QList<QRectF>& areas) {
   // Inside a panel of the keyboard, nothing under the panel shows: an area
   // there is filled once, with the panel's colour rather than the window's.
   std::vector<std::size_t> floors;
+  QRectF bounds;
   for (const QRectF& area : areas) {
+    bounds |= area;
     const auto panel = std::find_if(panels_.begin(), panels_.end(), [&](std::size_t i) {
       return isSolidOver(*windowless_[i].control, area, twipsPerPixel);
     });
     floors.push_back(panel != panels_.end() ? *panel : 0);
     if (panel == panels_.end()) fillPixels(painter, area, toQColor(kBlue));
   }
-  QRectF bounds;
-  for (const QRectF& area : areas) bounds |= area;
   for (std::size_t i = 0; i < windowless_.size(); ++i) {
     Windowless& w = windowless_[i];
     if (!overlap(w.drawn, bounds)) continue;

@@ -41,7 +41,6 @@ int boxPosition(std::string_view text, int position) {
 LineBox::LineBox(QWidget* parent, bool framed) : QWidget(parent), framed_(framed) {
   setBackgroundRole(QPalette::Base);
   setAutoFillBackground(true);
-  takeDigits();
 }
 
 void LineBox::setText(const QString& text) {
@@ -82,7 +81,7 @@ void LineBox::paintEvent(QPaintEvent*) {
   constexpr int kMargin = 2;
   const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &panel, this);
   const QFontMetrics metrics = fontMetrics();
-  const std::optional<Count> count = this->count();
+  const std::optional<Count> count = asCount();
   // A digit's ink stays within the font's height.
   const int height =
       count ? metrics.height() : std::max(metrics.boundingRect(text_).height(), metrics.height());
@@ -107,7 +106,7 @@ void LineBox::takeDigits() {
   if (digitGlyphs_.size() != 10 || digitGlyphs_.contains(0)) digitsFont_ = QRawFont();
 }
 
-std::optional<LineBox::Count> LineBox::count() const {
+std::optional<LineBox::Count> LineBox::asCount() const {
   if (!digitsFont_.isValid() || text_.isEmpty() || devicePixelRatioF() != 1) return std::nullopt;
   QList<quint32> glyphs;
   QList<QPointF> positions;

@@ -43,12 +43,12 @@ class LineBox : public QWidget {
     int advance;
   };
   // The text as a count; none for another text or where shaping draws it.
-  [[nodiscard]] std::optional<Count> count() const;
+  [[nodiscard]] std::optional<Count> asCount() const;
 
   QString text_;
   bool framed_;
   QImage drawnPanel_;           // at a pixel ratio of 1; none is kept at another
-  QRawFont digitsFont_;         // none where the font's own face lacks a digit
+  QRawFont digitsFont_;         // none until a font is set, or where its face lacks a digit
   QList<quint32> digitGlyphs_;  // of 0 to 9
   QList<QPointF> digitAdvances_;
 };
