@@ -112,6 +112,7 @@ export async function openTutor({
     args: [
       '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
       '--disable-background-networking', '--disable-component-update', '--disable-sync',
+      '--disable-partial-raster',
     ],
   });
   if (audio) await context.addInitScript(countedAudio);
