@@ -134,8 +134,8 @@ TextBox::TextBox(QWidget* parent) : QPlainTextEdit(parent) {
 }
 
 void TextBox::show(const std::string& text, int start, int length) {
-  const int boxStart = length > 0 ? boxPosition(text, start) : 0;
   const bool textChanged = text != text_;
+  if (!textChanged && start == textStart_ && length == length_) return;
   if (textChanged) {
     const bool appended = text.size() > text_.size() && text.compare(0, text_.size(), text_) == 0;
     const std::size_t shownBefore = text_.size();
@@ -146,11 +146,10 @@ void TextBox::show(const std::string& text, int start, int length) {
       showWholeText();
     }
   }
-  if (textChanged || boxStart != start_ || length != length_) {
-    start_ = boxStart;
-    length_ = length;
-    showHighlight();
-  }
+  textStart_ = start;
+  start_ = length > 0 ? boxPosition(text_, start) : 0;
+  length_ = length;
+  showHighlight();
 }
 
 void TextBox::showWholeText() {

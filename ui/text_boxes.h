@@ -100,8 +100,9 @@ class TextBox : public QPlainTextEdit {
   // Where a mark lies in the viewport.
   [[nodiscard]] QRect shownRect(const Mark& mark) const;
 
-  std::string text_;  // what the box shows, line ends and all
-  int start_ = 0;     // the highlight, in the box's own positions
+  std::string text_;   // what the box shows, line ends and all
+  int textStart_ = 0;  // the highlight's start as the text counts it
+  int start_ = 0;      // and in the box's own positions
   int length_ = 0;
   Mark mark_;  // as last placed
   bool linesSplit_ = false;
