@@ -108,7 +108,7 @@ QWidget* makeWidget(const Control& c, QWidget* parent) {
 ChildControls::ChildControls(const Form& form, QWidget* window, ClickHandler onClick)
     : form_(form), window_(window), onClick_(std::move(onClick)) {
   for (const Control* c : form.controlsInDrawingOrder()) {
-    if (!isWindowless(*c)) children_.push_back({c, nullptr});
+    if (!isWindowless(*c)) children_.push_back({c, nullptr, {}});
   }
   for (Child& child : children_) syncChild(child);
 }
@@ -179,27 +179,31 @@ void ChildControls::syncChild(Child& child) {
     if (!c.visible) return;  // made when first shown
     makeWidgetOf(child);
   }
-  // Qt's setters do nothing where the widget shows the value already.
+  // Qt's setters do nothing where the widget shows the value already. A
+  // caption is compared before it is converted for them: converting every
+  // caption cost a refresh more than bringing the rest in line.
   QWidget* widget = child.widget;
   widget->setVisible(c.visible);
   widget->setEnabled(c.enabled);
+  const bool newCaption = !c.multiLine && c.caption != child.caption;
+  if (newCaption) child.caption = c.caption;
   switch (c.kind) {
     case ControlKind::TextBox:
       if (c.multiLine) {
         static_cast<TextBox*>(widget)->show(c.caption, c.selStart, c.selLength);
-      } else {
+      } else if (newCaption) {
         static_cast<LineBox*>(widget)->setText(toQString(c.caption));
       }
       break;
     case ControlKind::Frame:
-      static_cast<QGroupBox*>(widget)->setTitle(toQString(c.caption));
+      if (newCaption) static_cast<QGroupBox*>(widget)->setTitle(toQString(c.caption));
       break;
     case ControlKind::OptionButton:
-      static_cast<QRadioButton*>(widget)->setText(toQString(c.caption));
+      if (newCaption) static_cast<QRadioButton*>(widget)->setText(toQString(c.caption));
       static_cast<QRadioButton*>(widget)->setChecked(c.value != 0);
       break;
     case ControlKind::CommandButton:
-      static_cast<QAbstractButton*>(widget)->setText(toQString(c.caption));
+      if (newCaption) static_cast<QAbstractButton*>(widget)->setText(toQString(c.caption));
       break;
     case ControlKind::ProgressBar:
       static_cast<PressureBar*>(widget)->setValue(c.value);

@@ -13,6 +13,7 @@
 #include <QPointF>
 #include <QWidget>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "app/form.h"
@@ -37,6 +38,7 @@ class ChildControls {
   struct Child {
     const Control* control;
     QWidget* widget = nullptr;
+    std::string caption;  // as the widget shows it; not kept for the practice text
   };
 
   void makeWidgetOf(Child& child);
