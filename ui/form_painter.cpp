@@ -46,6 +46,8 @@ void fillPixels(QPainter& painter, const QRectF& area, const QColor& colour) {
                      QPoint(qRound(r.right()) - 1, qRound(r.bottom()) - 1));
   painter.save();
   painter.resetTransform();
+  // Qt fills for less under a clip of one rectangle than under a region.
+  painter.setClipRect(pixels, Qt::IntersectClip);
   fillInBands(painter, pixels, colour);
   painter.restore();
 }
