@@ -99,6 +99,8 @@ QList<QRectF> FormPainter::takeChanges(const QTransform& toWindow, qreal ratio) 
   QList<QRectF> areas;
   for (Changing& c : changing_) {
     Windowless& w = windowless_[c.index];
+    // A control hidden before and after shows nothing of what else changed.
+    if (!w.control->visible && !c.painted.visible) continue;
     if (*w.control == c.painted) continue;
     areas.append(w.drawn);
     const QRectF drawn = drawnRect(*w.control);
