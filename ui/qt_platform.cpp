@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QMetaObject>
 #include <QWindow>
+#include <chrono>
 
 namespace arvan {
 namespace {
@@ -61,18 +62,22 @@ std::chrono::nanoseconds QtPlatform::monotonicNow() {
 }
 
 float QtPlatform::random() {
+  // SplitMix64. A key press reseeds and then draws once, so the state is
+  // one word: reseeding a large one would cost the key more than handling it.
+  std::uint64_t z = state_ += 0x9E3779B97F4A7C15u;
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9u;
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBu;
+  z ^= z >> 31;
   // The top 24 bits give every float in [0, 1) that is a multiple of 2^-24,
   // and never 1 itself.
-  return static_cast<float>(generator_() >> 8) * 0x1p-24f;
+  return static_cast<float>(z >> 40) * 0x1p-24f;
 }
 
 void QtPlatform::reseedRandom() {
-  // The clock alone could repeat between two reseeds in the same tick; the
-  // count of reseeds makes every seed sequence different.
-  const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
-  std::seed_seq seed{static_cast<std::uint32_t>(ticks), static_cast<std::uint32_t>(ticks >> 32),
-                     ++reseeds_};
-  generator_.seed(seed);
+  // Added to the state rather than put in its place, the clock's ticks give
+  // another state even when two reseeds fall in the same tick.
+  state_ += static_cast<std::uint64_t>(
+      std::chrono::high_resolution_clock::now().time_since_epoch().count());
 }
 
 void QtPlatform::closeWindow() {

@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <random>
 
 #include <QObject>
 
@@ -15,8 +14,8 @@
 
 namespace arvan {
 
-// The real surroundings: the desktop's bell, the system clocks, a
-// Mersenne Twister reseeded from the high-resolution clock, and the window.
+// The real surroundings: the desktop's bell, the system clocks, a SplitMix64
+// generator reseeded from the high-resolution clock, and the window.
 class QtPlatform : public Platform {
  public:
   // The bell sounds through `bellPlayer`: libcanberra in the program.
@@ -33,8 +32,7 @@ class QtPlatform : public Platform {
   std::function<void()> closeWindow_;
   DesktopBell bell_;
   std::unique_ptr<QObject> firstFrame_;
-  std::mt19937 generator_;
-  std::uint32_t reseeds_ = 0;
+  std::uint64_t state_ = 0;
 };
 
 }  // namespace arvan
