@@ -18,7 +18,8 @@ FormWindow::FormWindow(Platform* platform, QWidget* parent)
                                        : nullptr),
       formHit_(platform != nullptr ? *platform : *ownPlatform_),
       // The painter takes the loaded form as the first frame will paint it.
-      painter_((formHit_.load(), formHit_.form()), pictures_) {
+      painter_((formHit_.load(), formHit_.form()), pictures_),
+      onX11_(QGuiApplication::platformName() == QLatin1String("xcb")) {
   setWindowTitle(QStringLiteral("Arvan — арван хуруугаар бичиж сурах"));
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -30,6 +31,17 @@ FormWindow::FormWindow(Platform* platform, QWidget* parent)
     formHit_.click(c);
     refresh();
   });
+
+  // Qt's X11 backing store lets the X server read each flushed frame from
+  // shared memory. Before it paints over pixels flushed since it last made
+  // sure the server had read them, it waits for the server: a round trip,
+  // about a sixth of a drill hit's time to the screen. Repainting the
+  // corner pixel 30 ms after the window's last event makes that wait then;
+  // a key that comes later (a learner's keys come 100 ms apart and more)
+  // meets only that pixel's flush, and its frame is painted at once.
+  settle_.setSingleShot(true);
+  settle_.setInterval(30);
+  connect(&settle_, &QTimer::timeout, this, [this] { update(QRect(0, 0, 1, 1)); });
 
   timer_.setTimerType(Qt::PreciseTimer);
   connect(&timer_, &QTimer::timeout, this, [this] {
@@ -48,6 +60,7 @@ void FormWindow::refresh() {
   }
   if (!dirty.isEmpty()) update(dirty);
   children_->sync();
+  if (onX11_) settle_.start();
 
   const Timer& timer = form().timSeconds;
   if (timer_.interval() != timer.interval) timer_.setInterval(timer.interval);

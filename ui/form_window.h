@@ -56,6 +56,8 @@ class FormWindow : public QWidget {
   FormPainter painter_;
   std::unique_ptr<ChildControls> children_;
   QTimer timer_;
+  const bool onX11_;
+  QTimer settle_;  // X11 only: see the constructor
   DesignPlacement placement_;
   const Control* pressed_ = nullptr;
   bool pressedBackground_ = false;
