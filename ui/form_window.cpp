@@ -35,7 +35,7 @@ FormWindow::FormWindow(Platform* platform, QWidget* parent)
   // Qt's X11 backing store lets the X server read each flushed frame from
   // shared memory. Before it paints over pixels flushed since it last made
   // sure the server had read them, it waits for the server: a round trip,
-  // about a sixth of a drill hit's time to the screen. Repainting the
+  // about a fifth of a drill hit's time to the screen. Repainting the
   // corner pixel 30 ms after the window's last event makes that wait then;
   // a key that comes later (a learner's keys come 100 ms apart and more)
   // meets only that pixel's flush, and its frame is painted at once.
