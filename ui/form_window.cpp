@@ -72,6 +72,7 @@ void FormWindow::resizeEvent(QResizeEvent*) {
   placement_ = DesignPlacement::forWindow(size());
   children_->layout(placement_.scale, placement_.origin);
   painter_.prepare(placement_.transform(), devicePixelRatioF());
+  if (onX11_) settle_.start();  // after the whole frame that a new size paints
 }
 
 void FormWindow::paintEvent(QPaintEvent* event) {
