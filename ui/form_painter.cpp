@@ -7,8 +7,8 @@
 #include <QPainterPath>
 #include <algorithm>
 
-#include "ui/bands.h"
 #include "ui/design_placement.h"
+#include "ui/device_pixels.h"
 #include "ui/to_qt.h"
 
 namespace arvan {
@@ -39,17 +39,13 @@ bool overlap(const QRectF& a, const QRectF& b) {
          b.top() < a.bottom();
 }
 
-// Fills the whole device pixels of an area that a paint event gave in them.
+// Fills the device pixels of an area whose edges lie between them.
 void fillPixels(QPainter& painter, const QRectF& area, const QColor& colour) {
-  const QRectF r = painter.transform().mapRect(area);
-  const QRect pixels(QPoint(qRound(r.left()), qRound(r.top())),
-                     QPoint(qRound(r.right()) - 1, qRound(r.bottom()) - 1));
-  painter.save();
-  painter.resetTransform();
+  const QRect pixels = toDevicePixels(area, painter.deviceTransform());
+  const DevicePixels devicePixels(painter);
   // Qt fills for less under a clip of one rectangle than under a region.
   painter.setClipRect(pixels, Qt::IntersectClip);
   fillInBands(painter, pixels, colour);
-  painter.restore();
 }
 
 }  // namespace

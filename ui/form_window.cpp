@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include "ui/device_pixels.h"
 #include "ui/physical_keys.h"
 #include "ui/to_qt.h"
 
@@ -77,13 +78,17 @@ void FormWindow::resizeEvent(QResizeEvent*) {
 
 void FormWindow::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
+  const QTransform windowToDevice = painter.deviceTransform();
   placement_.setUp(painter);
   // The controls to paint are those that meet a rectangle of the region,
   // not its bounding rectangle: the two hands of the finger guide would
-  // otherwise bring in everything between them.
-  const QTransform toTwips = painter.transform().inverted();
+  // otherwise bring in everything between them. Each rectangle is taken as
+  // the device pixels that Qt repaints for it, whole.
+  const QTransform deviceToTwips = painter.deviceTransform().inverted();
   QList<QRectF> areas;
-  for (const QRect& r : event->region()) areas.append(toTwips.mapRect(QRectF(r)));
+  for (const QRect& r : event->region()) {
+    areas.append(deviceToTwips.mapRect(QRectF(toDevicePixels(QRectF(r), windowToDevice))));
+  }
   painter_.paint(painter, areas);
 }
 

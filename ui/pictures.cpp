@@ -9,7 +9,7 @@
 #include <QSvgRenderer>
 #include <algorithm>
 
-#include "ui/bands.h"
+#include "ui/device_pixels.h"
 
 namespace arvan {
 namespace {
@@ -104,21 +104,17 @@ void Pictures::prepare(std::string_view picture, const QRectF& rect, const QTran
 }
 
 void Pictures::draw(QPainter& painter, std::string_view picture, const QRectF& rect) {
-  // The rectangle on the device, rounded to whole pixels.
-  const qreal ratio = painter.device()->devicePixelRatioF();
-  const QPointF corner = painter.transform().map(rect.topLeft()) * ratio;
-  const QPoint topLeft(qRound(corner.x()), qRound(corner.y()));
-  const QSize size = deviceSize(rect, painter.transform(), ratio);
+  // The rectangle on the device, its corner rounded to a whole pixel.
+  const QPoint topLeft = painter.deviceTransform().map(rect.topLeft()).toPoint();
+  const QSize size = deviceSize(rect, painter.transform(), painter.device()->devicePixelRatioF());
   if (size.isEmpty()) return;
   const Picture& p = renderedAt(std::string(picture), size);
   if (p.rendered.isNull()) {
     drawPlaceholder(painter, rect);
     return;
   }
-  painter.save();
-  painter.resetTransform();
+  const DevicePixels devicePixels(painter);
   drawImageInBands(painter, topLeft, p.rendered);
-  painter.restore();
 }
 
 }  // namespace arvan

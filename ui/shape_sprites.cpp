@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "ui/bands.h"
+#include "ui/device_pixels.h"
 
 namespace arvan {
 namespace {
@@ -54,23 +54,19 @@ const QImage* ShapeSprites::spriteOf(const Control& c, const QRectF& drawn, doub
 
 void ShapeSprites::draw(QPainter& painter, const Control& c, const QRectF& drawn,
                         const Paint& paint) {
-  const QTransform& toDevice = painter.transform();
-  const qreal ratio = painter.device()->devicePixelRatioF();
+  const QTransform& toDevice = painter.deviceTransform();
   const QImage* sprite =
       toDevice.type() > QTransform::TxScale
           ? nullptr
-          : spriteOf(c, drawn, toDevice.m11() * ratio, ratio, painter.renderHints(), paint);
+          : spriteOf(c, drawn, toDevice.m11(), painter.device()->devicePixelRatioF(),
+                     painter.renderHints(), paint);
   if (sprite == nullptr) {
     paint(painter);
     return;
   }
-  const QPointF exact = toDevice.map(drawn.topLeft()) * ratio;
-  const QPoint at(static_cast<int>(std::round(exact.x())) - kMargin,
-                  static_cast<int>(std::round(exact.y())) - kMargin);
-  painter.save();
-  painter.resetTransform();
+  const QPoint at = toDevice.map(drawn.topLeft()).toPoint() - QPoint(kMargin, kMargin);
+  const DevicePixels devicePixels(painter);
   drawImageInBands(painter, at, *sprite);
-  painter.restore();
 }
 
 }  // namespace arvan
