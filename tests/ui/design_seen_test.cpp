@@ -178,16 +178,15 @@ constexpr int kBlendRounding = 8;
 constexpr double kStemInk = 0.75;
 
 void expectCaption(const SeenWindow& seen, const Caption& c, const std::string& when) {
-  const QPointF from = seen.pixelOf(QPointF(c.twips.left, c.twips.top));
-  const QPointF to = seen.pixelOf(QPointF(c.twips.right(), c.twips.bottom()));
   const QRgb back = c.back.rgb;
   const std::array<int, 3> b{qRed(back), qGreen(back), qBlue(back)};
   const std::array<int, 3> i{qRed(c.ink), qGreen(c.ink), qBlue(c.ink)};
   double inkiest = 0;
   std::string stray;
-  for (int y = static_cast<int>(std::ceil(from.y())); y < static_cast<int>(to.y()); ++y) {
-    for (int x = static_cast<int>(std::ceil(from.x())); x < static_cast<int>(to.x()); ++x) {
-      const QRgb seenColour = seen.colourAt(QPointF(x, y));
+  const QRect inside = seen.devicePixelsInside(c.twips);
+  for (int y = inside.top(); y <= inside.bottom(); ++y) {
+    for (int x = inside.left(); x <= inside.right(); ++x) {
+      const QRgb seenColour = seen.colourOfDevicePixel({x, y});
       const std::array<int, 3> p{qRed(seenColour), qGreen(seenColour), qBlue(seenColour)};
       double along = 0;
       double length = 0;
@@ -195,7 +194,8 @@ void expectCaption(const SeenWindow& seen, const Caption& c, const std::string& 
         const int low = std::min(b[ch], i[ch]) - kBlendRounding;
         const int high = std::max(b[ch], i[ch]) + kBlendRounding;
         if ((p[ch] < low || p[ch] > high) && stray.empty()) {
-          stray = hex(seenColour) + " at pixel " + std::to_string(x) + ", " + std::to_string(y);
+          stray =
+              hex(seenColour) + " at device pixel " + std::to_string(x) + ", " + std::to_string(y);
         }
         along += static_cast<double>((p[ch] - b[ch]) * (i[ch] - b[ch]));
         length += static_cast<double>((i[ch] - b[ch]) * (i[ch] - b[ch]));
@@ -355,14 +355,15 @@ class DesignSeen : public testing::ShownWindow {
 
 // The tests below read the screen, not a fresh paint of the window: before
 // the repaint that a drill's start asks for has run, the screen still shows
-// the target at rest, and the grab paints nothing that would change it.
+// the target at rest, and reading it paints nothing that would change it.
 TEST_F(DesignSeen, TheScreenShowsWhatQtLeftThereNotAFreshPaint) {
   const QPoint faceOfH = window.toPixels(QPointF(7125, 8085)).toPoint();  // clear of its caption
   const testing::PaintCounter paints;
   platform.queueRandom({0.5f});  // H
   clickAt(window.form().Start.rect);
   ASSERT_EQ(window.form().targetSlot, 18);
-  EXPECT_EQ(backingStoreOf(window).pixel(faceOfH) & 0xFFFFFF, kLightGreyShown.rgb);
+  const QPoint faceOfHOnDevice = (QPointF(faceOfH) * window.devicePixelRatio()).toPoint();
+  EXPECT_EQ(backingStoreOf(window).pixel(faceOfHOnDevice) & 0xFFFFFF, kLightGreyShown.rgb);
   EXPECT_EQ(paints.paints, 0);
 
   const SeenWindow seen(window);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "expected_keys.h"
+#include "seen_on_screen.h"
 #include "shown_window.h"
 #include "ui/text_boxes.h"
 
@@ -24,26 +25,23 @@ using Screen = testing::ShownWindow;
 // A random value whose draw, Int(r * 34) + 1, is `slot` (1..34).
 float drawOf(int slot) { return (static_cast<float>(slot) - 0.5f) / 34.0f; }
 
-// What the window's backing store holds, as Qt left it after its partial
-// repaints: on the offscreen platform a grab of the screen reads it without
-// painting anything.
-QImage onScreen(const QWidget& widget, QRect area = {}) {
+// What the window's backing store holds over a widget, as Qt left it after
+// its partial repaints, in device pixels.
+QImage onScreen(const QWidget& widget) {
   QCoreApplication::processEvents();
   // A timer's tick during that (word typing runs the real timer) asks for a
   // frame of its own: paint it too, so that the screen and the fresh paint
   // below show the same moment.
   QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
-  if (area.isNull()) area = widget.rect();
-  const QPoint at = widget.mapTo(widget.window(), area.topLeft());
-  return widget.screen()
-      ->grabWindow(widget.window()->winId(), at.x(), at.y(), area.width(), area.height())
-      .toImage()
-      .convertToFormat(QImage::Format_RGB32);
+  const QWidget& window = *widget.window();
+  const QRect area(widget.mapTo(&window, QPoint()), widget.size());
+  return testing::backingStoreOf(window).copy(testing::devicePixelsOf(window, area));
 }
 
-// The same widget painted anew, whole.
+// The same pixels of a fresh paint of the window.
 QImage repainted(QWidget& widget) {
-  return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  QWidget& window = *widget.window();
+  return testing::freshPaint(window, QRect(widget.mapTo(&window, QPoint()), widget.size()));
 }
 
 // Two paintings of one state may differ by a unit or two where an

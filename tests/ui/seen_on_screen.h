@@ -5,12 +5,13 @@
 
 // What the learner sees of the window: the pixels that Qt left in the
 // window's backing store after its own, partial repaints, read back without
-// painting anything anew; and where a point of the design, in twips, lands
-// on them.
+// painting anything anew, at any device pixel ratio; and where a point of
+// the design, in twips, lands on them.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QEvent>
 #include <QImage>
 #include <QScreen>
@@ -18,6 +19,7 @@
 #include <cmath>
 #include <string>
 
+#include "ui/device_pixels.h"
 #include "ui/form_window.h"
 
 namespace arvan::testing {
@@ -39,16 +41,40 @@ class PaintCounter : public QObject {
   }
 };
 
-// What the window's backing store holds now, as Qt left it. On the offscreen
-// platform a grab of the screen copies the backing store: it must paint
-// nothing itself, or it would show what a fresh paint gives instead.
+// What the window's backing store holds now, as Qt left it after its own,
+// partial repaints, in device pixels: read without painting anything.
 inline QImage backingStoreOf(const QWidget& window) {
-  const PaintCounter counter;
-  const QImage image =
-      window.screen()->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB32);
-  EXPECT_EQ(counter.paints, 0) << "the grab painted the window anew";
+  QBackingStore* store = window.backingStore();
+  QPaintDevice* device = store != nullptr ? store->paintDevice() : nullptr;
+  if (device == nullptr || device->devType() != QInternal::Image) {
+    ADD_FAILURE() << "the window's backing store is not an image";
+    return {};
+  }
+  QImage image = static_cast<const QImage*>(device)->convertToFormat(QImage::Format_RGB32);
+  image.setDevicePixelRatio(1);
   EXPECT_EQ(image.size(), window.size() * window.devicePixelRatio());
   return image;
+}
+
+// The device pixels that Qt repaints for a rectangle of the window.
+inline QRect devicePixelsOf(const QWidget& window, const QRect& logical) {
+  const QTransform toDevice =
+      QTransform::fromScale(window.devicePixelRatio(), window.devicePixelRatio());
+  return toDevicePixels(QRectF(logical), toDevice);
+}
+
+// What a fresh paint of the whole window shows over a rectangle of it (the
+// whole window by default), in device pixels, painted where the window
+// itself paints it: a paint that starts elsewhere at a fractional pixel
+// ratio would blend its edges otherwise.
+inline QImage freshPaint(QWidget& window, QRect logical = {}) {
+  if (logical.isNull()) logical = window.rect();
+  QImage image(window.size() * window.devicePixelRatio(), QImage::Format_RGB32);
+  image.setDevicePixelRatio(window.devicePixelRatio());
+  image.fill(Qt::black);
+  window.render(&image, logical.topLeft(), QRegion(logical));
+  image.setDevicePixelRatio(1);
+  return image.copy(devicePixelsOf(window, logical));
 }
 
 // The window as the learner sees it: pending repaints run first, as they
@@ -68,12 +94,23 @@ class SeenWindow {
   [[nodiscard]] bool shows(QPointF pixel) const {
     return QRectF(QPointF(), QSizeF(window_.size())).contains(pixel);
   }
-  // The colour of the pixel that covers a point, as 0xRRGGBB.
+  // The colour of the device pixel that covers a point, as 0xRRGGBB.
   [[nodiscard]] QRgb colourAt(QPointF pixel) const {
     const QPointF device = pixel * window_.devicePixelRatio();
-    return image_.pixel(static_cast<int>(std::floor(device.x())),
-                        static_cast<int>(std::floor(device.y()))) &
-           0xFFFFFF;
+    return colourOfDevicePixel(
+        {static_cast<int>(std::floor(device.x())), static_cast<int>(std::floor(device.y()))});
+  }
+  [[nodiscard]] QRgb colourOfDevicePixel(QPoint device) const {
+    return image_.pixel(device) & 0xFFFFFF;
+  }
+  // The device pixels that lie wholly inside a rectangle of the design.
+  [[nodiscard]] QRect devicePixelsInside(const Rect& twips) const {
+    const double ratio = window_.devicePixelRatio();
+    const QPointF from = pixelOf(QPointF(twips.left, twips.top)) * ratio;
+    const QPointF to = pixelOf(QPointF(twips.right(), twips.bottom())) * ratio;
+    return QRect(
+        QPoint(static_cast<int>(std::ceil(from.x())), static_cast<int>(std::ceil(from.y()))),
+        QPoint(static_cast<int>(std::floor(to.x())) - 1, static_cast<int>(std::floor(to.y())) - 1));
   }
 
  private:
