@@ -34,7 +34,6 @@ QString chooseFamily() {
     if (!QFontDatabase::hasFamily(family)) continue;
     QFont font(family);
     if (QFontInfo(font).family() != family || !drawsMongolianLetters(font)) continue;
-    if (family != candidates.front()) qInfo("Display font: \"%s\"", qUtf8Printable(family));
     return family;
   }
   const QString fallback = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();

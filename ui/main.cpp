@@ -3,13 +3,18 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <memory>
 
 #include "ui/application.h"
+#include "ui/command_line.h"
+#include "ui/display_opening.h"
 #include "ui/form_window.h"
 
 int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
-  arvan::configureApplication(app);
+  arvan::answerHelpOrVersion(argc, argv);
+  const std::unique_ptr<QApplication> app = arvan::openDisplay(argc, argv);
+  arvan::refuseUnknownArguments(*app);
+  arvan::configureApplication(*app);
 
   // Without a window manager a maximize request goes unheard: open at the
   // screen's size either way.
