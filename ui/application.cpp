@@ -5,9 +5,12 @@
 
 #include <dlfcn.h>
 
+#include <QAccessible>
 #include <QEvent>
 #include <QIcon>
 #include <cstdlib>
+
+#include "ui/accessible_form.h"
 
 namespace arvan {
 namespace {
@@ -75,6 +78,7 @@ void configureApplication(QApplication& app) {
   QApplication::setWindowIcon(windowIcon());
   QApplication::setStyle(QStringLiteral("Fusion"));
   app.installEventFilter(new ShortcutBlocker(&app));
+  QAccessible::installFactory(accessibleFactory);
   repeatHeldKeysWithPressesOnly();
 }
 

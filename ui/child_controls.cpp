@@ -6,6 +6,7 @@
 #include <qdrawutil.h>
 #include <QAbstractButton>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QRadioButton>
 #include <cmath>
@@ -33,11 +34,36 @@ void setColours(QWidget* widget, const Control& c, QPalette::ColorRole back,
   widget->setAutoFillBackground(true);
 }
 
+// The sign of a button with the keyboard focus: a dotted line inside its edge.
+void drawFocusLine(QPainter& painter, const QRect& button, const QColor& colour) {
+  painter.setPen(QPen(colour, 1, Qt::DotLine));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(button.adjusted(2, 2, -3, -3));
+}
+
+// A button of the window: Enter activates it as Space does, once it has the
+// keyboard focus.
+template <typename Button>
+class EnterClicks : public Button {
+ public:
+  using Button::Button;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+      if (!event->isAutoRepeat()) this->click();
+      return;
+    }
+    Button::keyPressEvent(event);
+  }
+};
+
 // A command button drawn flat in its background colour, its caption centred
 // and wrapped onto as many lines as it needs.
-class FlatButton : public QAbstractButton {
+class FlatButton : public EnterClicks<QAbstractButton> {
  public:
-  using QAbstractButton::QAbstractButton;
+  using EnterClicks::EnterClicks;
 
  protected:
   void paintEvent(QPaintEvent*) override {
@@ -46,24 +72,42 @@ class FlatButton : public QAbstractButton {
     const QRect r = rect();
     // A raised edge at rest, a sunken one while held down.
     qDrawShadePanel(&painter, r, p, isDown(), 1, &p.brush(QPalette::Button));
-    painter.setPen(
-        p.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    const QColor text =
+        p.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText);
+    painter.setPen(text);
     const int margin = r.height() / 8;
     painter.drawText(
         r.adjusted(margin, 0, -margin, 0).translated(isDown() ? QPoint(1, 1) : QPoint()),
-        Qt::AlignCenter | Qt::TextWordWrap, text());
+        Qt::AlignCenter | Qt::TextWordWrap, this->text());
+    if (hasFocus()) drawFocusLine(painter, r, text);
   }
 };
 
 // An option button selected by a click anywhere on its designed rectangle,
 // not only on its circle and caption.
-class OptionButton : public QRadioButton {
+class OptionButton : public EnterClicks<QRadioButton> {
  public:
-  using QRadioButton::QRadioButton;
+  using EnterClicks::EnterClicks;
 
  protected:
   [[nodiscard]] bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+  void paintEvent(QPaintEvent* event) override {
+    QRadioButton::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    drawFocusLine(painter, rect(), palette().color(QPalette::WindowText));
+  }
 };
+
+// The caption that names a control without one of its own, for assistive
+// technology: the label beside a counter, the menu entry that opens a text box.
+const Control* namingCaption(const Form& f, const Control& c) {
+  if (&c == &f.txtCount) return &f.Label47;
+  if (&c == &f.txtCountError) return &f.Label46;
+  if (&c == &f.Text1) return &f.lblSubMenu1;
+  if (&c == &f.Text2) return &f.lblSubMenu2;
+  return nullptr;
+}
 
 QWidget* makeWidget(const Control& c, QWidget* parent) {
   switch (c.kind) {
@@ -85,8 +129,10 @@ QWidget* makeWidget(const Control& c, QWidget* parent) {
       return frame;
     }
     case ControlKind::OptionButton: {
+      // The form selects one option of a group at a time; Qt's own
+      // exclusivity agrees with it, and tells assistive technology that the
+      // buttons are radio buttons.
       auto* option = new OptionButton(parent);
-      option->setAutoExclusive(false);
       // A button fills its background with the Button role.
       setColours(option, c, QPalette::Button, QPalette::WindowText, false);
       return option;
@@ -110,7 +156,6 @@ ChildControls::ChildControls(const Form& form, QWidget* window, ClickHandler onC
   for (const Control* c : form.controlsInDrawingOrder()) {
     if (!isWindowless(*c)) children_.push_back({c, nullptr, {}});
   }
-  for (Child& child : children_) syncChild(child);
 }
 
 ChildControls::Child* ChildControls::childOf(const Control& control) {
@@ -133,7 +178,13 @@ void ChildControls::makeWidgetOf(Child& child) {
     }
   }
   child.widget = makeWidget(*c, parent);
-  child.widget->setFocusPolicy(Qt::NoFocus);
+  if (const Control* naming = namingCaption(form_, *c)) {
+    child.widget->setAccessibleName(toQString(naming->caption).trimmed());
+  }
+  // Only buttons take the keyboard focus, and only from Tab: a click leaves
+  // it where it was, so that keys keep reaching the window.
+  const bool button = c->kind == ControlKind::OptionButton || c->kind == ControlKind::CommandButton;
+  child.widget->setFocusPolicy(button ? Qt::TabFocus : Qt::NoFocus);
   if (auto* button = qobject_cast<QAbstractButton*>(child.widget)) {
     QObject::connect(button, &QAbstractButton::clicked, button,
                      [onClick = onClick_, c] { onClick(*c); });

@@ -4,9 +4,10 @@
 #pragma once
 
 // The form's child controls as real Qt widgets: text boxes, frames with
-// their option buttons, command buttons and the progress bar. They never take
-// the keyboard focus, are placed and sized with the window's scale, and are
-// brought in line with the form after every event. A widget is made when its
+// their option buttons, command buttons and the progress bar. Only the
+// buttons take the keyboard focus, from Tab in the idle window; all are
+// placed and sized with the window's scale, and brought in line with the
+// form after every event. A widget is made when its
 // control is first shown: the text boxes, hidden at first, cost the window's
 // opening nothing.
 
@@ -29,6 +30,8 @@ class ChildControls {
   // Places every widget for a window that shows twips at `scale` pixels
   // each, with the design's origin at `origin`.
   void layout(double scale, QPointF origin);
+  // Brings every widget in line with the form, making those of controls
+  // shown for the first time.
   void sync();
 
   // The control's widget; nullptr until the control has first been shown.

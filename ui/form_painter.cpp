@@ -125,6 +125,13 @@ QRectF FormPainter::drawnRect(const Control& c) const {
   return r;
 }
 
+QRectF FormPainter::drawnRectOf(const Control& control) const {
+  for (const Windowless& w : windowless_) {
+    if (w.control == &control) return w.drawn;
+  }
+  return {};
+}
+
 const Control* FormPainter::labelOrImageAt(QPointF twips) const {
   for (auto it = windowless_.rbegin(); it != windowless_.rend(); ++it) {
     const Control& c = *it->control;

@@ -37,6 +37,8 @@ class FormPainter {
   // Paints `areas` (twips): the window's blue and every windowless control
   // that meets one of them.
   void paint(QPainter& painter, const QList<QRectF>& areas);
+  // Where a windowless control drew when last painted (twips).
+  [[nodiscard]] QRectF drawnRectOf(const Control& control) const;
   // The topmost visible label or image at a point, or nullptr.
   [[nodiscard]] const Control* labelOrImageAt(QPointF twips) const;
 

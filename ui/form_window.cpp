@@ -6,12 +6,25 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "ui/device_pixels.h"
 #include "ui/physical_keys.h"
 #include "ui/to_qt.h"
 
 namespace arvan {
+namespace {
+
+constexpr double kFocusRingGap = 3;    // pixels between a drawn control and its ring
+constexpr double kFocusRingWidth = 2;  // pixels
+
+bool isActivationKey(const QKeyEvent& event) {
+  return (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+         (event.key() == Qt::Key_Space || event.key() == Qt::Key_Return ||
+          event.key() == Qt::Key_Enter);
+}
+
+}  // namespace
 
 FormWindow::FormWindow(Platform* platform, QWidget* parent)
     : QWidget(parent),
@@ -28,10 +41,13 @@ FormWindow::FormWindow(Platform* platform, QWidget* parent)
   p.setColor(QPalette::Window, toQColor(kBlue));
   setPalette(p);
 
-  children_ = std::make_unique<ChildControls>(formHit_.form(), this, [this](const Control& c) {
-    formHit_.click(c);
-    refresh();
-  });
+  children_ = std::make_unique<ChildControls>(formHit_.form(), this,
+                                              [this](const Control& c) { activate(c); });
+  focus_ = std::make_unique<KeyboardFocus>(formHit_.form(), *children_, this);
+  focus_->onDrawnFocusChanged = [this](const Control* before) {
+    if (before != nullptr) update(focusRingOf(*before).adjusted(-1, -1, 1, 1));
+    if (const Control* now = focus_->drawnFocus()) update(focusRingOf(*now).adjusted(-1, -1, 1, 1));
+  };
 
   // Qt's X11 backing store lets the X server read each flushed frame from
   // shared memory. Before it paints over pixels flushed since it last made
@@ -50,9 +66,19 @@ FormWindow::FormWindow(Platform* platform, QWidget* parent)
     refresh();
   });
   refresh();
+  // The window, not its first child control, takes the keyboard focus when
+  // it is shown: keys go to the key handlers until Tab moves the focus.
+  setFocus();
 }
 
-FormWindow::~FormWindow() = default;
+// Assistive technology asks about the window as its child controls go: they
+// go first, while the window can still answer.
+FormWindow::~FormWindow() { qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly)); }
+
+void FormWindow::activate(const Control& control) {
+  formHit_.click(control);
+  refresh();
+}
 
 void FormWindow::refresh() {
   QRegion dirty;
@@ -61,12 +87,14 @@ void FormWindow::refresh() {
   }
   if (!dirty.isEmpty()) update(dirty);
   children_->sync();
+  focus_->follow();
   if (onX11_) settle_.start();
 
   const Timer& timer = form().timSeconds;
   if (timer_.interval() != timer.interval) timer_.setInterval(timer.interval);
   if (timer.enabled && !timer_.isActive()) timer_.start();
   if (!timer.enabled && timer_.isActive()) timer_.stop();
+  accessibleChanges_.announce();
 }
 
 void FormWindow::resizeEvent(QResizeEvent*) {
@@ -90,9 +118,35 @@ void FormWindow::paintEvent(QPaintEvent* event) {
     areas.append(deviceToTwips.mapRect(QRectF(toDevicePixels(QRectF(r), windowToDevice))));
   }
   painter_.paint(painter, areas);
+  if (const Control* focused = focus_->drawnFocus()) {
+    painter.resetTransform();
+    const QRect ring = toDevicePixels(QRectF(focusRingOf(*focused)), painter.deviceTransform());
+    const int width = std::max(1, qRound(kFocusRingWidth * devicePixelRatioF()));
+    const DevicePixels devicePixels(painter);
+    const QColor yellow = toQColor(kYellow);
+    painter.fillRect(QRect(ring.left(), ring.top(), ring.width(), width), yellow);
+    painter.fillRect(QRect(ring.left(), ring.bottom() + 1 - width, ring.width(), width), yellow);
+    painter.fillRect(QRect(ring.left(), ring.top(), width, ring.height()), yellow);
+    painter.fillRect(QRect(ring.right() + 1 - width, ring.top(), width, ring.height()), yellow);
+  }
+}
+
+QRectF FormWindow::pixelRectOf(const Control& control) const {
+  const QRectF drawn = painter_.drawnRectOf(control);
+  return {placement_.toPixels(drawn.topLeft()), placement_.toPixels(drawn.bottomRight())};
+}
+
+QRect FormWindow::focusRingOf(const Control& control) const {
+  const QRectF shown = pixelRectOf(control);
+  return shown.adjusted(-kFocusRingGap, -kFocusRingGap, kFocusRingGap, kFocusRingGap)
+      .toAlignedRect();
 }
 
 void FormWindow::keyPressEvent(QKeyEvent* event) {
+  if (focus_->drawnFocus() != nullptr && isActivationKey(*event)) {
+    if (!event->isAutoRepeat()) armedKey_ = event->key();
+    return;
+  }
   if (const std::optional<int> code = keyCodeOf(*event)) {
     formHit_.keyDown(*code);
     refresh();
@@ -101,6 +155,14 @@ void FormWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void FormWindow::keyReleaseEvent(QKeyEvent* event) {
+  // A drawn control with the focus is activated as a button is: when the
+  // key that pressed it comes up.
+  if (armedKey_ != 0 && event->key() == armedKey_) {
+    if (event->isAutoRepeat()) return;
+    armedKey_ = 0;
+    if (const Control* focused = focus_->drawnFocus()) activate(*focused);
+    return;
+  }
   // X11 and Wayland put a release between auto-repeated presses; one
   // physical release gives one key-up.
   if (!event->isAutoRepeat()) {
@@ -141,6 +203,6 @@ void FormWindow::mouseReleaseEvent(QMouseEvent* event) {
   refresh();
 }
 
-bool FormWindow::focusNextPrevChild(bool) { return false; }
+bool FormWindow::focusNextPrevChild(bool next) { return focus_->move(next); }
 
 }  // namespace arvan

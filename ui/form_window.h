@@ -14,9 +14,11 @@
 #include <vector>
 
 #include "app/main_window.h"
+#include "ui/accessible_changes.h"
 #include "ui/child_controls.h"
 #include "ui/design_placement.h"
 #include "ui/form_painter.h"
+#include "ui/keyboard_focus.h"
 #include "ui/pictures.h"
 #include "ui/qt_platform.h"
 
@@ -34,6 +36,14 @@ class FormWindow : public QWidget {
   // Twips to pixels and back, for the current window size.
   [[nodiscard]] double scale() const { return placement_.scale; }
   [[nodiscard]] QPointF toPixels(QPointF twips) const { return placement_.toPixels(twips); }
+  [[nodiscard]] const KeyboardFocus& keyboardFocus() const { return *focus_; }
+  [[nodiscard]] bool isClickable(const Control& control) const {
+    return formHit_.isClickable(control);
+  }
+  // Where a windowless control is drawn, in the window's pixels.
+  [[nodiscard]] QRectF pixelRectOf(const Control& control) const;
+  // A click on a control, as from the mouse: drawn or child.
+  void activate(const Control& control);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -49,12 +59,17 @@ class FormWindow : public QWidget {
   // line with the form.
   void refresh();
   [[nodiscard]] const Control* controlAt(QPointF pixels) const;
+  // Where the ring around a drawn control with the keyboard focus is drawn.
+  [[nodiscard]] QRect focusRingOf(const Control& control) const;
 
   std::unique_ptr<QtPlatform> ownPlatform_;
   FormHit formHit_;
   Pictures pictures_;
   FormPainter painter_;
   std::unique_ptr<ChildControls> children_;
+  std::unique_ptr<KeyboardFocus> focus_;
+  AccessibleChanges accessibleChanges_{*this};
+  int armedKey_ = 0;  // Space or Enter held down on a drawn control with the focus
   QTimer timer_;
   const bool onX11_;
   QTimer settle_;  // X11 only: see the constructor
