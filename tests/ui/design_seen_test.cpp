@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontMetricsF>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -18,6 +19,7 @@
 
 #include "seen_on_screen.h"
 #include "shown_window.h"
+#include "ui/fonts.h"
 
 namespace arvan {
 namespace {
@@ -518,6 +520,115 @@ TEST_F(DesignSeen, TheCountersShowTheirCountsBlackOnLightBlue) {
     for (const Area& a : kCounters) expectArea(seen, a, when);
     for (const Caption& c : counts) expectCaption(seen, c, when);
   });
+}
+
+// A disabled control's caption is greyed as the desktop greys disabled
+// text: Fusion's #bebebe, in place of the caption's own colour.
+constexpr QRgb kGreyedInk = 0xBEBEBE;
+
+TEST_F(DesignSeen, DisabledCaptionsAreGreyedAsTheDesktopGreysThem) {
+  const std::vector<Caption> alwaysDisabled{
+      {"Label46's caption", {11760, 3600, 1200, 180}, kBlueShown, kGreyedInk},
+      {"Label47's caption", {11760, 4080, 1100, 180}, kBlueShown, kGreyedInk},
+  };
+  atEverySize([&](const SeenWindow& seen, const std::string& when) {
+    for (const Caption& c : alwaysDisabled) expectCaption(seen, c, when);
+  });
+  startDrill();
+  const std::vector<Caption> lockedInADrill{
+      {"Start's caption", {9240, 3600, 360, 225}, kRedShown, kGreyedInk},
+      {"lblExit's caption", {9330, 3960, 540, 225}, kRedShown, kGreyedInk},
+      {"cmdShow's caption", {12420, 1380, 1335, 375}, kLightBlueShown, kGreyedInk},
+  };
+  // The style greys a disabled option's caption and etches it in white
+  // beneath: its black shows nowhere.
+  const std::vector<Caption> lockedOptions{
+      {"Option1's caption", {2100, 3765, 630, 165}, kLightBlueShown, kGreyedInk},
+      {"OptMon's caption", {6900, 3765, 510, 165}, kLightBlueShown, kGreyedInk},
+  };
+  atEverySize([&](const SeenWindow& seen, const std::string& when) {
+    for (const Caption& c : lockedInADrill) expectCaption(seen, c, when + " during a drill");
+    for (const Caption& c : lockedOptions) {
+      const QRect pixels = seen.devicePixelsInside(c.twips);
+      int darkest = 255;
+      for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+        for (int x = pixels.left(); x <= pixels.right(); ++x) {
+          darkest = std::min(darkest, qRed(seen.colourOfDevicePixel({x, y})));
+        }
+      }
+      EXPECT_GE(darkest, qRed(c.back.rgb) - kBlendRounding)
+          << c.what << when << " during a drill: the enabled black shows";
+    }
+  });
+}
+
+// At 15 twips to a pixel every child control covers exactly the pixels of
+// its designed rectangle: not one more, not one fewer.
+TEST_F(DesignSeen, EveryChildControlCoversItsDesignedRectangleToThePixel) {
+  window.resize(1000, 689);
+  QCoreApplication::processEvents();
+  const Form& f = window.form();
+  const std::vector<std::pair<const Control*, Rect>> designed{
+      {&f.Frame1, kFrame1},
+      {&f.Option1, inFrame(kFrame1, {120, 240, 1095, 255})},
+      {&f.Option2, inFrame(kFrame1, {1440, 240, 975, 255})},
+      {&f.Option3, inFrame(kFrame1, {2640, 240, 975, 255})},
+      {&f.Frame2, kFrame2},
+      {&f.OptMon, inFrame(kFrame2, {240, 240, 975, 255})},
+      {&f.OptEng, inFrame(kFrame2, {1440, 240, 975, 255})},
+      {&f.cmdShow, {12360, 1320, 1455, 495}},
+      {&f.cmdNoView, {12360, 1920, 1455, 495}},
+      {&f.txtCountError, {13200, 3480, 615, 375}},
+      {&f.txtCount, {13200, 3960, 615, 375}},
+      {&f.ProgressBar1, {1440, 4920, 12495, 375}},
+  };
+  for (const auto& [control, twips] : designed) {
+    const QWidget* widget = window.childControls().widgetOf(*control);
+    ASSERT_NE(widget, nullptr) << control->name;
+    const QRect pixels(twips.left / 15, twips.top / 15, twips.width / 15, twips.height / 15);
+    EXPECT_EQ(QRect(widget->mapTo(&window, QPoint()), widget->size()), pixels) << control->name;
+  }
+}
+
+// The height of a caption's ink: the rows of `area` in which some pixel is
+// ink, as `isInk` tells.
+template <typename IsInk>
+int inkRows(const SeenWindow& seen, const Rect& area, IsInk isInk) {
+  const QRect pixels = seen.devicePixelsInside(area);
+  int first = -1;
+  int last = -1;
+  for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+    for (int x = pixels.left(); x <= pixels.right(); ++x) {
+      if (!isInk(seen.colourOfDevicePixel({x, y}))) continue;
+      if (first < 0) first = y;
+      last = y;
+      break;
+    }
+  }
+  return first < 0 ? 0 : last - first + 1;
+}
+
+// Captions are as high as the design's point sizes make them: a point is 20
+// twips, drawn at the window's scale. A caption drawn a tenth smaller is
+// two pixels and more lower at this size.
+TEST_F(DesignSeen, CaptionsShowAtTheDesignsPointSizes) {
+  window.resize(2000, 1378);  // two pixels for every 15 twips
+  const SeenWindow seen(window);
+  const double pixelsPerPoint = 20.0 * 2 / 15 * window.devicePixelRatio();
+  const auto expectedHeight = [&](double points, bool bold, const QString& text) {
+    QFont font(displayFamily());
+    font.setPixelSize(static_cast<int>(std::lround(points * pixelsPerPoint)));
+    font.setBold(bold);
+    return QFontMetricsF(font).tightBoundingRect(text).height();
+  };
+  // The E key's caption, 12 pt bold, black on its light grey face, within
+  // the face's border.
+  const int keyCaption = inkRows(seen, {4240, 7160, 415, 400}, [](QRgb c) { return qRed(c) < 96; });
+  EXPECT_NEAR(keyCaption, expectedHeight(12, true, QStringLiteral("E")), 1.2);
+  // Label49, 8.25 pt, white on the window's blue.
+  const int label = inkRows(seen, {12240, 600, 2700, 450}, [](QRgb c) { return qRed(c) > 127; });
+  EXPECT_NEAR(label, expectedHeight(8.25, false, QStringLiteral("Alt - Товчлуурыг дарж зогсооно.")),
+              1.2);
 }
 
 }  // namespace
