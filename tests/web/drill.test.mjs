@@ -26,6 +26,13 @@ describe('key drill', () => {
     assert.equal(await tutor.text('lblElapsedTime'), '00:00:00');
   });
 
+  test('the counters are grey while the drill disables them, as on the desktop', async () => {
+    const colours = () => tutor.evaluate(() => ['txtCount', 'txtCountError'].map((name) =>
+      getComputedStyle(document.querySelector(`[data-name="${name}"]`)).color));
+    assert.deepEqual(await colours(), ['rgb(160, 160, 160)', 'rgb(160, 160, 160)']);
+    assert.equal((await tutor.control('txtCount')).enabled, false);
+  });
+
   test('the lit key by its physical position is a hit, whatever the key writes', async () => {
     const target = await tutor.target();
     const [code, letter] = SLOT_KEYS[target];
@@ -120,8 +127,50 @@ describe('key drill', () => {
     assert.equal((await tutor.control('Start')).enabled, true);
     assert.equal(await tutor.timerRunning(), false);
     assert.equal(await tutor.target(), -1);
-    assert.equal(await pressKey(tutor, 'Space', ' '), true, 'space does not scroll');
+    assert.equal(await tutor.evaluate(() =>
+      getComputedStyle(document.querySelector('[data-name="txtCount"]')).color), 'rgb(0, 0, 0)');
   });
 
   test('no page errors', async () => assert.deepEqual(await tutor.errors(), []));
+});
+
+describe('keys the page leaves to the browser', () => {
+  let tutor;
+  before(async () => {
+    tutor = await openTutor();
+  });
+  after(() => tutor.close());
+
+  // Whether the page took a key combination, pressed in order and released
+  // in reverse, from the key events the page saw.
+  async function taken(...keys) {
+    await tutor.evaluate(() => { window.keyLog = []; });
+    for (const [code, key] of keys) await pressKey(tutor, code, key, { type: 'down' });
+    for (const [code, key] of [...keys].reverse()) await pressKey(tutor, code, key, { type: 'up' });
+    return tutor.evaluate(() => window.keyLog.map((e) => e.prevented));
+  }
+  const counted = async () => `${await tutor.text('txtCount')}/${await tutor.text('txtCountError')}`;
+
+  test('while idle, every key is the browser\'s: the tutor does nothing with them', async () => {
+    for (const keys of [[['KeyF', 'ө']], [['Space', ' ']], [['Tab', 'Tab']], [['AltLeft', 'Alt']],
+      [['ControlLeft', 'Control'], ['Equal', '=']]]) {
+      assert.equal(await pressKey(tutor, keys[0][0], keys[0][1], { type: 'down' }), false,
+        `${keys[0][0]} taken while idle`);
+      await pressKey(tutor, keys[0][0], keys[0][1], { type: 'up' });
+      if (keys.length > 1) assert.ok(!(await taken(...keys)).includes(true));
+    }
+  });
+
+  test('in a drill, the tutor\'s keys are taken, a combination with Ctrl or Meta never', async () => {
+    await tutor.click('Start');
+    const before = await counted();
+    for (const modifier of [['ControlLeft', 'Control'], ['MetaLeft', 'Meta']]) {
+      const prevented = await taken(modifier, ['KeyA', 'a']);
+      assert.deepEqual(prevented.filter((p) => p), [], `${modifier[0]} + A taken`);
+    }
+    assert.equal(await counted(), before, 'a combination is no key of the drill');
+    const [code, letter] = SLOT_KEYS[otherSlot(await tutor.target())];
+    assert.equal(await pressKey(tutor, code, letter), true);
+    assert.equal(await pressKey(tutor, 'AltLeft', 'Alt'), true);
+  });
 });

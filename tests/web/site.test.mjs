@@ -31,6 +31,19 @@ describe('site', () => {
     assert.deepEqual(elsewhere, []);
   });
 
+  test('the policy allows no script made from text (no \'unsafe-eval\')', async () => {
+    const policy = await tutor.evaluate(() =>
+      document.querySelector('meta[http-equiv="Content-Security-Policy"]').content);
+    assert.match(policy, /script-src 'self' 'wasm-unsafe-eval';/);
+  });
+
+  test('a first visit asks for each file of the site once', async () => {
+    await tutor.waitFor(() => navigator.serviceWorker.controller !== null, null, { timeout: 10000 });
+    const asked = tutor.requests.filter((r) => !r.path.startsWith('/arvan-test/')).map((r) => r.path);
+    assert.deepEqual(asked.filter((path, i) => asked.indexOf(path) !== i), [], `asked ${asked}`);
+    assert.ok(!asked.includes('/index.html'), 'the page is asked for as ./ only');
+  });
+
   test('nothing is stored: no cookies, no local or session storage, no databases', async () => {
     const stored = await tutor.evaluate(async () => ({
       cookie: document.cookie,

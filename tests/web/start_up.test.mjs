@@ -7,7 +7,7 @@
 
 import assert from 'node:assert/strict';
 import { after, before, describe, test } from 'node:test';
-import { openTutor, toPixels } from './browser.mjs';
+import { DESIGN, openTutor, toPixels } from './browser.mjs';
 import { decodePng } from './png.mjs';
 
 // Points of the design, in twips, with the colour the form has there.
@@ -87,6 +87,20 @@ describe('start-up', () => {
     await tutor.click('cmdNoView');
     await tutor.click('Option1');
     assert.equal(await tutor.evaluate(() => document.activeElement === document.body), true);
+  });
+
+  test('the form fills the width or the height of the window, whatever its size', async () => {
+    for (const [width, height] of [[1000, 689], [1920, 1080], [700, 1000]]) {
+      await tutor.setViewport(width, height);
+      const stage = await tutor.evaluate(() => {
+        const r = document.getElementById('stage').getBoundingClientRect();
+        return { width: r.width, height: r.height };
+      });
+      const s = Math.min(width / DESIGN.width, height / DESIGN.height);
+      assert.ok(Math.abs(stage.width - DESIGN.width * s) < 1 &&
+        Math.abs(stage.height - DESIGN.height * s) < 1,
+        `${width}x${height}: the form is ${stage.width}x${stage.height}`);
+    }
   });
 
   test('the window resized: the design scales with it', async () => {
