@@ -62,12 +62,15 @@ export async function launchPlaywright(engine, { width, height, scale, headless,
     // its character alone.
     async key(type, code, key, repeat) {
       if (cdp !== null) {
-        if (code in MODIFIER_BITS && type === 'up') held.delete(code);
+        // As a keyboard gives them: a modifier's own press has it held, its release not.
+        if (code in MODIFIER_BITS) {
+          if (type === 'down') held.add(code);
+          else held.delete(code);
+        }
         await cdp.send('Input.dispatchKeyEvent', {
           type: type === 'down' ? 'rawKeyDown' : 'keyUp', code, key, autoRepeat: repeat,
           windowsVirtualKeyCode: 0, modifiers: modifiers(),
         });
-        if (code in MODIFIER_BITS && type === 'down') held.add(code);
       } else if (code === '') {
         if (type === 'down') await page.keyboard.type(key);
       } else {

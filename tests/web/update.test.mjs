@@ -36,7 +36,7 @@ function publishVersion2(folder) {
   const script = join(folder, 'page.js');
   writeFileSync(script, `${readFileSync(script, 'utf8')}\nwindow.arvanVersion = 2;\n`);
   const worker = readFileSync(join(folder, 'sw.js'), 'utf8');
-  const files = [...worker.matchAll(/^ {4}'\.\/([^']+)',$/gm)].map((m) => m[1]);
+  const files = ['index.html', ...[...worker.matchAll(/^ {4}'\.\/([^']+)',$/gm)].map((m) => m[1])];
   execFileSync('cmake', [`-DSITE=${folder}`, `-DFILES=${files.join(',')}`,
     `-DTEMPLATE=${join(here, '../../web/sw.js.in')}`,
     '-P', join(here, '../../web/service_worker.cmake')]);

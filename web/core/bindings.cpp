@@ -8,6 +8,8 @@
 #include <emscripten/bind.h>
 
 #include "app/main_window.h"
+#include "app/mode.h"
+#include "keyboard/key_slots.h"
 #include "keyboard/physical_keys.h"
 #include "web/core/browser_platform.h"
 #include "web/core/form_view.h"
@@ -46,6 +48,22 @@ class Tutor {
     hit_.clickBackground();
     return describeChanges(hit_, view_);
   }
+  // Whether the tutor has a use for a key in its present mode, asked before
+  // its key-down: while idle none; in a drill every key it knows (each is
+  // judged) and in the typing modes the keys of the slots, and Alt, which
+  // then opens no menu of the browser.
+  [[nodiscard]] bool takesKey(int keyCode) const {
+    switch (modeOf(hit_.form())) {
+      case Mode::Idle:
+        return false;
+      case Mode::KeyDrill:
+        return keyCode != 0;
+      case Mode::WordTyping:
+      case Mode::FreeTyping:
+        return keyCode == kAltKeyCode || slotForKeyCode(keyCode).has_value();
+    }
+    return false;
+  }
   std::string keyDown(int keyCode) {
     hit_.keyDown(keyCode);
     return describeChanges(hit_, view_);
@@ -83,6 +101,7 @@ EMSCRIPTEN_BINDINGS(arvan) {
       .function("load", &arvan::Tutor::load)
       .function("click", &arvan::Tutor::click)
       .function("clickBackground", &arvan::Tutor::clickBackground)
+      .function("takesKey", &arvan::Tutor::takesKey)
       .function("keyDown", &arvan::Tutor::keyDown)
       .function("keyUp", &arvan::Tutor::keyUp)
       .function("tick", &arvan::Tutor::tick);

@@ -43,6 +43,7 @@ function showTextBox(element, c) {
   box.style.backgroundColor = cssColour(c.backColour);
   box.style.color = cssColour(c.foreColour);
   box.classList.toggle('bordered', c.bordered);
+  box.classList.toggle('disabled', !c.enabled);
   if (!c.multiLine) {
     if (box.textContent !== c.caption) box.textContent = c.caption;
     return;

@@ -10,7 +10,7 @@ import createArvan from '../arvan.mjs';
 import { Bell } from './bell.js';
 import { isChild, makeChild, showChild } from './child_controls.js';
 import { DRAWINGS } from './drawings.js';
-import { keyCodeOf } from './key_codes.js';
+import { keyCodeOf, UNKNOWN_KEY } from './key_codes.js';
 import { Pictures } from './pictures.js';
 import { browserServices } from './services.js';
 import { isWindowless, makeWindowless, showWindowless } from './windowless.js';
@@ -25,6 +25,7 @@ class Page {
     this.elements = [];
     this.timer = { enabled: false, interval: 0, handle: null };
     this.pressed = null; // what a pointer went down on
+    this.taken = new Set(); // the key codes whose key-down the page took
     this.closed = false;
   }
 
@@ -120,11 +121,20 @@ class Page {
     }
   }
 
+  // A key reaches the core unless it is one the core does not know or part
+  // of a combination with Ctrl or Meta, which are the browser's; the page
+  // takes from the browser only the keys that the core has a use for in
+  // its mode, and a key's release with its press, so that reload, zoom and
+  // the browser's other keys work while the tutor ignores keys.
   onKey(event, down) {
     if (this.closed) return;
     this.bell.unlock();
     const code = keyCodeOf(event, this.module);
-    event.preventDefault();
+    if (code === UNKNOWN_KEY || event.ctrlKey || event.metaKey) return;
+    const taken = down ? this.core.takesKey(code) : this.taken.has(code);
+    if (down && taken) this.taken.add(code);
+    if (!down) this.taken.delete(code);
+    if (taken) event.preventDefault();
     this.apply(down ? this.core.keyDown(code) : this.core.keyUp(code));
   }
 
