@@ -81,11 +81,18 @@ export async function openTutor({
     server.closeAllConnections();
     await closed;
   };
-  await browser.goto(url);
+  let firstFullPaint = null;
+  try {
+    await browser.goto(url);
+    if (script) firstFullPaint = await ready();
+  } catch (e) {
+    await close();
+    throw e;
+  }
   const tutor = {
     engine: ENGINE, browser, server, url, requests, evaluate, waitFor, box, close,
     errors: () => browser.errors(),
-    firstFullPaint: script ? await ready() : null,
+    firstFullPaint,
     screenshot: () => browser.screenshot(),
     setViewport: (w, h) => browser.setViewport(w, h),
     mouse: browser.mouse,

@@ -40,7 +40,17 @@ describe('site', () => {
   test('a first visit asks for each file of the site once', async () => {
     await tutor.waitFor(() => navigator.serviceWorker.controller !== null, null, { timeout: 10000 });
     const asked = tutor.requests.filter((r) => !r.path.startsWith('/arvan-test/')).map((r) => r.path);
-    assert.deepEqual(asked.filter((path, i) => asked.indexOf(path) !== i), [], `asked ${asked}`);
+    const again = (paths) => paths.filter((path, i) => paths.indexOf(path) !== i);
+    if (tutor.engine === 'webkit') {
+      // WebKit's service worker fills its copy from the network, not from
+      // the page's HTTP cache: there the site comes once for the page and
+      // once more, after sw.js, for the worker.
+      const worker = asked.indexOf('/sw.js');
+      assert.deepEqual([again(asked.slice(0, worker)), again(asked.slice(worker + 1))], [[], []],
+        `asked ${asked}`);
+    } else {
+      assert.deepEqual(again(asked), [], `asked ${asked}`);
+    }
     assert.ok(!asked.includes('/index.html'), 'the page is asked for as ./ only');
   });
 
