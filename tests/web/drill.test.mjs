@@ -99,10 +99,8 @@ describe('key drill', () => {
       assert.ok((await counted()) >= before + 3, 'every repeat is a key-down');
       assert.ok(await tutor.visible(`fore(${held})`));
       tutor.browser.xKey('up', code);
-      await tutor.waitFor((name) => {
-        const e = document.querySelector(`[data-name="${name}"]`);
-        return e.getClientRects().length === 0;
-      }, `fore(${held})`);
+      await tutor.waitFor((name) => getComputedStyle(
+        document.querySelector(`[data-name="${name}"]`)).visibility === 'hidden', `fore(${held})`);
       return;
     }
     await pressKey(tutor, code, letter, { type: 'down' });
