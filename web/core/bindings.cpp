@@ -86,8 +86,10 @@ class Tutor {
 
 // For the page, 0 is a key that neither table knows.
 int keyCodeOfPosition(const std::string& name) { return keyCodeFromPositionName(name).value_or(0); }
-int keyCodeOfCharacter(const std::string& character) {
-  return keyCodeWriting(character).value_or(0);
+// A key's meaning as the browser names it: a key that writes no character
+// by its name, any other by the character it wrote.
+int keyCodeOfKey(const std::string& key) {
+  return keyCodeFromKeyName(key).value_or(keyCodeWriting(key).value_or(0));
 }
 
 }  // namespace
@@ -106,5 +108,5 @@ EMSCRIPTEN_BINDINGS(arvan) {
       .function("keyUp", &arvan::Tutor::keyUp)
       .function("tick", &arvan::Tutor::tick);
   emscripten::function("keyCodeOfPosition", &arvan::keyCodeOfPosition);
-  emscripten::function("keyCodeOfCharacter", &arvan::keyCodeOfCharacter);
+  emscripten::function("keyCodeOfKey", &arvan::keyCodeOfKey);
 }

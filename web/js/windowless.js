@@ -26,10 +26,7 @@ function showShape(element, c) {
   if (c.form === 'oval') {
     setStyle(element, 'borderRadius', '50%');
   } else if (c.form === 'roundedRectangle') {
-    // The radius of the pen's middle line, as the desktop draws it.
-    const inset = c.borderStyle === INSIDE_SOLID ? pen : 0;
-    const radius = Math.min(r.width - inset, r.height - inset) * 0.16;
-    setStyle(element, 'borderRadius', tw(radius + pen / 2));
+    setStyle(element, 'borderRadius', tw(c.cornerRadius));
   } else {
     setStyle(element, 'borderRadius', '0');
   }
@@ -55,9 +52,9 @@ function showImage(element, c, pictures) {
   place(element, r.left, r.top, r.width, r.height);
   if (element.dataset.picture !== c.picture) {
     element.dataset.picture = c.picture;
-    element.innerHTML = pictures.markupOf(c.picture, `c${c.index}-`);
+    element.innerHTML = pictures.markupOf(c, `c${c.index}-`);
   }
-  element.classList.toggle('mirrored', pictures.isMirrored(c.picture));
+  element.classList.toggle('mirrored', c.mirrored);
 }
 
 export function makeWindowless(c) {
