@@ -108,6 +108,8 @@ console.log(`ready for keys: ${ms(median(readies))} (${list(readies)})`);
   // bindings alone.
   const core = await tutor.evaluate(() => {
     const { page } = window.arvan;
+    const ring = page.bell.ring;
+    page.bell.ring = () => {}; // the core's time, not Web Audio's for the misses' beeps
     page.core.click(page.controls.find((c) => c.name === 'Start').index);
     const started = performance.now();
     const n = 2000;
@@ -118,9 +120,11 @@ console.log(`ready for keys: ${ms(median(readies))} (${list(readies)})`);
     const each = (performance.now() - started) / n;
     page.core.keyDown(18);
     page.core.keyUp(18);
+    page.bell.ring = ring;
     return each;
   });
-  console.log(`the core in the page: ${(core * 1000).toFixed(1)} µs a key (key-down and key-up)`);
+  console.log(`the core in the page: ${(core * 1000).toFixed(1)} µs a key ` +
+    '(key-down and key-up through the bindings, their answers decoded)');
   await tutor.close();
 }
 

@@ -9,6 +9,7 @@
 import createArvan from '../arvan.mjs';
 import { Bell } from './bell.js';
 import { isChild, makeChild, showChild } from './child_controls.js';
+import { Core } from './core.js';
 import { DRAWINGS } from './drawings.js';
 import { keyCodeOf, UNKNOWN_KEY } from './key_codes.js';
 import { Pictures } from './pictures.js';
@@ -57,8 +58,7 @@ class Page {
   }
 
   // Shows what an event changed and sets the timer as the core left it.
-  apply(json) {
-    const changes = JSON.parse(json);
+  apply(changes) {
     for (const c of changes.changed) {
       this.controls[c.index] = c;
       this.show(c);
@@ -129,7 +129,7 @@ class Page {
   onKey(event, down) {
     if (this.closed) return;
     this.bell.unlock();
-    const code = keyCodeOf(event, this.module);
+    const code = keyCodeOf(event, this.core);
     if (code === UNKNOWN_KEY || event.ctrlKey || event.metaKey) return;
     const taken = down ? this.core.takesKey(code) : this.taken.has(code);
     if (down && taken) this.taken.add(code);
@@ -190,13 +190,11 @@ function drawnFormShown() {
 
 async function start() {
   const bell = new Bell();
-  const [module] = await Promise.all([createArvan(), drawnFormShown()]);
   let page = null;
-  const services = browserServices({ bell, onClose: () => page?.close() });
-  const core = new module.Tutor(services);
-  const controls = JSON.parse(new TextDecoder().decode(core.controls()));
-  page = new Page(core, controls, new Pictures(DRAWINGS), bell);
-  page.module = module;
+  const arvanServices = browserServices({ bell, onClose: () => page?.close() });
+  const [module] = await Promise.all([createArvan({ arvanServices }), drawnFormShown()]);
+  const core = new Core(module);
+  page = new Page(core, core.start(), new Pictures(DRAWINGS), bell);
   page.build();
   bell.openLater(afterNextFrameDrawn);
   page.apply(core.load());
