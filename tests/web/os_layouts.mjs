@@ -7,7 +7,9 @@
 // it, so that the server finds the physical key and the browser makes the
 // KeyboardEvent from that key and that layout, as for a learner's fingers.
 // Then the word typing and the free typing, likewise. Exits non-zero on the
-// first fault. Run by scripts/check-web-layouts:
+// first fault. In Chromium only: this is the path from a real layout to the
+// page's KeyboardEvent, which the suite's drivers cannot make, and the
+// suite plays the same drill in every engine. Run by scripts/check-web-layouts:
 //   node tests/web/os_layouts.mjs us|mn
 
 import { execFileSync } from 'node:child_process';
