@@ -148,7 +148,17 @@ export const SLOT_KEYS = [
 // where the engine's driver can send one (see the engines' key()). Gives
 // whether the page prevented the default action of every event it made.
 export async function pressKey(tutor, code, key, { type = 'both', repeat = false } = {}) {
-  // Listened for after the page's own handlers, on the window.
+  await watchKeys(tutor);
+  if (type !== 'up') await tutor.browser.key('down', code, key, repeat);
+  if (type !== 'down') await tutor.browser.key('up', code, key, repeat);
+  const log = await tutor.evaluate(() => window.keyLog);
+  return log.length > 0 && log.every((e) => e.prevented);
+}
+
+// Empties window.keyLog, which receives every key event from now on, and
+// whether the page took it: listened for after the page's own handlers, on
+// the window.
+export async function watchKeys(tutor) {
   await tutor.evaluate(() => {
     if (window.keyLog === undefined) {
       for (const kind of ['keydown', 'keyup']) {
@@ -159,10 +169,6 @@ export async function pressKey(tutor, code, key, { type = 'both', repeat = false
     }
     window.keyLog = [];
   });
-  if (type !== 'up') await tutor.browser.key('down', code, key, repeat);
-  if (type !== 'down') await tutor.browser.key('up', code, key, repeat);
-  const log = await tutor.evaluate(() => window.keyLog);
-  return log.length > 0 && log.every((e) => e.prevented);
 }
 
 // The pixel position of a point given in twips, for a page of this size.

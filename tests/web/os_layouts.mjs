@@ -13,7 +13,7 @@
 //   node tests/web/os_layouts.mjs us|mn
 
 import { execFileSync } from 'node:child_process';
-import { openTutor, SLOT_KEYS } from './browser.mjs';
+import { openTutor, SLOT_KEYS, watchKeys } from './browser.mjs';
 
 // The X key symbol of each slot's key under each layout, slot 0 first.
 const SYMBOLS = {
@@ -44,7 +44,7 @@ const count = async (tutor, name) => Number(await tutor.text(name));
 
 // Presses and releases the key of `slot`; gives the key-down the page saw.
 async function press(tutor, slot) {
-  await tutor.evaluate(() => { window.keyLog = []; });
+  await watchKeys(tutor);
   execFileSync('xdotool', ['key', '--clearmodifiers', symbols[slot]]);
   await tutor.waitFor(() => window.keyLog.some((e) => e.kind === 'keyup'));
   const down = await tutor.evaluate(() => window.keyLog.find((e) => e.kind === 'keydown'));
