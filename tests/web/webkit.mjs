@@ -141,7 +141,8 @@ export async function launchWebKit({ width, height, scale }) {
     evaluate,
     // WebDriver sends one key value, from which WebKit makes the code as a
     // US layout has it: a key writes its US character here. A key already
-    // down is sent down again as a repeat: the driver makes no auto-repeat.
+    // down and sent down again makes no event: the driver makes no
+    // auto-repeat (see xKey).
     key: (type, code, key) => actions([{
       type: 'key', id: 'keyboard',
       actions: [{ type: type === 'down' ? 'keyDown' : 'keyUp', value: keyValue(code, key) }],
