@@ -12,7 +12,7 @@
 //   rendering done: a task posted from its animation frame has run),
 //   against a page that shows or hides one element per key;
 // - the core's own time per key in the page (key-down and key-up through
-//   the bindings, nothing drawn);
+//   the bindings, nothing drawn, the bell silenced), the best of 9 rounds;
 // - what runs while the tutor is idle.
 // Build first (scripts/web --build-only), then from tests/web, where
 // playwright-core is:
@@ -111,13 +111,17 @@ console.log(`ready for keys: ${ms(median(readies))} (${list(readies)})`);
     const ring = page.bell.ring;
     page.bell.ring = () => {}; // the core's time, not Web Audio's for the misses' beeps
     page.core.click(page.controls.find((c) => c.name === 'Start').index);
-    const started = performance.now();
-    const n = 2000;
-    for (let i = 0; i < n; ++i) {
-      page.core.keyDown(65 + (i % 26));
-      page.core.keyUp(65 + (i % 26));
+    // The best of 9 rounds: the first ones also time the compiler.
+    let each = Infinity;
+    for (let round = 0; round < 9; ++round) {
+      const started = performance.now();
+      const n = 1000;
+      for (let i = 0; i < n; ++i) {
+        page.core.keyDown(65 + (i % 26));
+        page.core.keyUp(65 + (i % 26));
+      }
+      each = Math.min(each, (performance.now() - started) / n);
     }
-    const each = (performance.now() - started) / n;
     page.core.keyDown(18);
     page.core.keyUp(18);
     page.bell.ring = ring;
