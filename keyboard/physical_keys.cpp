@@ -100,6 +100,25 @@ std::optional<int> keyCodeFromPositionName(std::string_view name) {
   return std::nullopt;
 }
 
+std::optional<int> keyCodeFromKeyName(std::string_view name) {
+  struct NamedKey {
+    std::string_view name;
+    int keyCode;
+  };
+  constexpr std::array<NamedKey, 6> kControlKeys{{
+      {"Alt", 18},
+      {"AltGraph", 18},
+      {"Shift", 16},
+      {"Control", 17},
+      {"Enter", 13},
+      {"Escape", 27},
+  }};
+  for (const NamedKey& key : kControlKeys) {
+    if (key.name == name) return key.keyCode;
+  }
+  return std::nullopt;
+}
+
 std::optional<int> keyCodeWriting(std::string_view character) {
   const std::optional<char32_t> written = onlyCharacter(character);
   if (!written) return std::nullopt;

@@ -29,6 +29,11 @@ enum class ScanCodeSet {
 // The key code of a browser's name for a key position ("KeyQ" is 81).
 [[nodiscard]] std::optional<int> keyCodeFromPositionName(std::string_view name);
 
+// The key code of a key that writes no character, by a browser's name for
+// the key's meaning (KeyboardEvent.key): "Alt" and "AltGraph" are 18,
+// "Shift" 16, "Control" 17, "Enter" 13, "Escape" 27.
+[[nodiscard]] std::optional<int> keyCodeFromKeyName(std::string_view name);
+
 // The key that writes `character` (one character in UTF-8, either case):
 // Latin letters, digits and US punctuation as the US layout places them,
 // the Mongolian Cyrillic letters as the key table captions them.

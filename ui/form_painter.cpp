@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <algorithm>
 
+#include "app/drawing.h"
 #include "ui/design_placement.h"
 #include "ui/device_pixels.h"
 #include "ui/to_qt.h"
@@ -16,7 +17,7 @@ namespace {
 
 constexpr double kTwipsPerPixel = 15.0;
 
-double cornerRadius(const QRectF& r) { return std::min(r.width(), r.height()) * 0.16; }
+double cornerRadius(const QRectF& r) { return roundedCornerRadius(r.width(), r.height()); }
 
 // Whether an opaque shape is its one colour all over `area` (twips): clear
 // of its border, its rounded corners and a pixel of antialiasing.

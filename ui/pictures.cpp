@@ -9,12 +9,11 @@
 #include <QSvgRenderer>
 #include <algorithm>
 
+#include "app/drawing.h"
 #include "ui/device_pixels.h"
 
 namespace arvan {
 namespace {
-
-constexpr char kHandPrefix[] = "hand-";
 
 QByteArray readAsset(const QString& name) {
   QFile file(QStringLiteral(":/assets/") + name + QStringLiteral(".svg"));
@@ -35,12 +34,10 @@ void drawPlaceholder(QPainter& painter, const QRectF& rect) {
 
 // The drawing of a picture and whether it is drawn mirrored.
 std::pair<QByteArray, bool> drawingOf(std::string_view picture) {
-  const QString name = QString::fromUtf8(picture.data(), static_cast<qsizetype>(picture.size()));
-  if (!name.startsWith(QLatin1String(kHandPrefix))) return {readAsset(name), false};
-  // "hand-left-3": the left hand with its middle finger marked.
-  const QStringList parts = name.split(QLatin1Char('-'));
-  return {markFinger(readAsset(QStringLiteral("hand")), parts.value(2).toInt()),
-          parts.value(1) == QLatin1String("right")};
+  const PictureDrawing drawn = pictureDrawing(picture);
+  const QString name =
+      QString::fromUtf8(drawn.drawing.data(), static_cast<qsizetype>(drawn.drawing.size()));
+  return {markFinger(readAsset(name), drawn.markedFinger), drawn.mirrored};
 }
 
 QImage renderSvg(QSvgRenderer& renderer, bool mirrored, QSize devicePixels) {

@@ -7,9 +7,9 @@
 // before the script and the WebAssembly do; the script then takes the drawn
 // elements over. The state comes from the built site itself: Chromium,
 // headless, opens it and gives back its document, and the stage's elements
-// are put into the page. Without a Chromium the page is left as it is and
-// builds its elements when it starts.
-//   node web/prerender.mjs PAGE SITE [CHROMIUM]
+// are put into the page. The build needs a Chromium, so that every build
+// gives the same site.
+//   node web/prerender.mjs PAGE SITE CHROMIUM
 // PAGE is index.html without the form; SITE/index.html receives it with.
 
 import { execFile } from 'node:child_process';
@@ -41,10 +41,7 @@ export function withStage(page, content) {
 async function prerender(pagePath, site, chromium) {
   const out = join(site, 'index.html');
   copyFileSync(pagePath, out);
-  if (!chromium) {
-    console.log('prerender: no Chromium; the page builds its form when it starts');
-    return;
-  }
+  if (!chromium) throw new Error('prerender: no Chromium to draw the form with');
   const { server, port } = await serve(site, 0);
   const profile = mkdtempSync(join(tmpdir(), 'arvan-prerender-'));
   try {

@@ -22,15 +22,30 @@ const TYPES = {
   '.json': 'application/json',
 };
 
-// Resolves once listening; gives the server and its port.
-export function serve(folder, port = 8080, host = '127.0.0.1') {
+// Resolves once listening; gives the server and its port. For the tests:
+// `log` receives { path, status, bytes, cookie } of every request; `extra`
+// maps paths to files served beside the site; `intoPage` is markup put at
+// the start of each page's head; paths that `refuse` matches are not found.
+export function serve(folder, port = 8080, host = '127.0.0.1', {
+  log, extra, intoPage, refuse,
+} = {}) {
   const root = resolve(folder);
   const server = createServer(async (request, response) => {
+    let path = '';
+    const end = response.end.bind(response);
+    response.end = (body) => {
+      log?.push({ path, status: response.statusCode, bytes: body?.length ?? 0,
+        cookie: request.headers.cookie ?? null });
+      return end(body);
+    };
     try {
-      let path = decodeURIComponent(new URL(request.url, 'http://x').pathname);
-      if (path.endsWith('/')) path += 'index.html';
-      const file = normalize(join(root, path));
-      if (file !== root && !file.startsWith(root + sep)) throw new Error('outside');
+      path = decodeURIComponent(new URL(request.url, 'http://x').pathname);
+      if (refuse?.test(path)) throw new Error('refused');
+      let file = extra?.get(path);
+      if (file === undefined) {
+        file = normalize(join(root, path.endsWith('/') ? `${path}index.html` : path));
+        if (file !== root && !file.startsWith(root + sep)) throw new Error('outside');
+      }
       const info = await stat(file);
       const lastModified = info.mtime.toUTCString();
       const etag = `"${info.size.toString(16)}-${info.mtimeMs.toString(16)}"`;
@@ -39,12 +54,18 @@ export function serve(folder, port = 8080, host = '127.0.0.1') {
         response.end();
         return;
       }
-      const body = await readFile(file);
+      let body = await readFile(file);
+      if (intoPage && extname(file) === '.html') {
+        body = Buffer.from(String(body).replace('<head>', `<head>${intoPage}`));
+      }
       response.writeHead(200, {
         'Content-Type': TYPES[extname(file)] ?? 'application/octet-stream',
         'Content-Length': body.length,
         'Last-Modified': lastModified,
         ETag: etag,
+        // The tests' own files outlast a visit in the HTTP cache: a page
+        // opened offline finds them there.
+        ...(extra?.has(path) ? { 'Cache-Control': 'max-age=3600' } : {}),
       });
       response.end(request.method === 'HEAD' ? undefined : body);
     } catch {

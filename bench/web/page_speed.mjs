@@ -1,81 +1,173 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Arvan developers
 
-// Speed of the browser edition in headless Chromium on localhost, measured,
-// never asserted: the first full paint after navigation (the first frame
-// that shows the whole form, on the screen), the frame's start and the time
-// the page marks itself built, the bytes a first visit moves, the time from
-// a key-down to the frame that shows it, and what runs while the tutor is
-// idle. Build first (scripts/web --build-only):
-//   node bench/web/page_speed.mjs [runs]
+// Speed of the browser edition in one engine (ARVAN_ENGINE: chromium,
+// firefox or webkit), measured, never asserted, each side by side with a
+// bare page served the same way in the same engine:
+// - the first contentful paint after navigation, against a page of one
+//   line of text, a fresh browser for each load, the two taken in turn;
+// - the files and bytes of a first visit, counted at the server until the
+//   service worker has kept the site;
+// - key-down to the end of the frame that shows its change (the frame's
+//   rendering done: a task posted from its animation frame has run),
+//   against a page that shows or hides one element per key;
+// - the core's own time per key in the page (key-down and key-up through
+//   the bindings, nothing drawn, the bell silenced), the best of 9 rounds;
+// - what runs while the tutor is idle.
+// Build first (scripts/web --build-only), then from tests/web, where
+// playwright-core is:
+//   ARVAN_ENGINE=firefox node ../../bench/web/page_speed.mjs [loads] [keys]
 
-import { openTutor, pressKey, SLOT_KEYS } from '../../tests/web/browser.mjs';
+import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { ENGINE, openTutor, pressKey, SITE, SLOT_KEYS } from '../../tests/web/browser.mjs';
 
-const runs = Number(process.argv[2] ?? 5);
+const loads = Number(process.argv[2] ?? 7);
+const keys = Number(process.argv[3] ?? 40);
 const median = (xs) => [...xs].sort((a, b) => a - b)[Math.floor(xs.length / 2)];
+const quantile = (xs, q) => [...xs].sort((a, b) => a - b)[Math.min(xs.length - 1, Math.floor(xs.length * q))];
+const ms = (x) => `${x.toFixed(1)} ms`;
 
-const paints = [];
-const frames = [];
-const built = [];
-const bytes = [];
-for (let i = 0; i < runs; ++i) {
-  const tutor = await openTutor({ audio: false });
-  const measured = await tutor.page.evaluate(() => {
-    const ready = performance.getEntriesByName('arvan-ready')[0]?.startTime;
-    const resources = performance.getEntriesByType('resource');
-    const navigation = performance.getEntriesByType('navigation')[0];
-    const moved = resources.reduce((n, r) => n + r.transferSize, navigation.transferSize);
-    return { ready, moved, files: resources.length + 1 };
-  });
-  paints.push(tutor.firstFullPaint.painted);
-  frames.push(tutor.firstFullPaint.frame);
-  built.push(measured.ready);
-  bytes.push(measured.moved);
-  if (i === 0) console.log(`files on the first visit: ${measured.files}`);
-  await tutor.close();
+// The bare pages, in a folder of their own: one line of text, and one
+// element shown or hidden per key-down.
+const bare = mkdtempSync(join(tmpdir(), 'arvan-bare-'));
+writeFileSync(join(bare, 'index.html'), '<!doctype html><html lang="en"><head>' +
+  '<meta charset="utf-8"><title>Bare</title></head><body><p>One line of text.</p></body></html>\n');
+writeFileSync(join(bare, 'keys.html'), '<!doctype html><html lang="en"><head>' +
+  '<meta charset="utf-8"><title>Bare</title><script src="keys.js" defer></script></head>' +
+  '<body><div id="stage" style="background:#00f;width:100vw;height:100vh">' +
+  '<div id="key" style="position:absolute;left:40vw;top:40vh;width:60px;height:60px;' +
+  'background:#ff0" hidden></div></div><div id="closed"></div></body></html>\n');
+writeFileSync(join(bare, 'keys.js'), "const key = document.getElementById('key');\n" +
+  "key.dataset.index = '0';\n" +
+  "document.addEventListener('keydown', (e) => { e.preventDefault(); key.hidden = !key.hidden; });\n");
+
+// First contentful paint, ms after navigation, of a fresh load; for the
+// tutor also when it was ready for keys (its arvan-ready mark).
+const readies = [];
+async function firstPaint(site) {
+  const tutor = await openTutor({ audio: false, site, script: site === SITE });
+  try {
+    const paint = await tutor.waitFor(() =>
+      performance.getEntriesByName('first-contentful-paint')[0]?.startTime, null,
+    { timeout: 30000 });
+    if (site === SITE) {
+      readies.push(await tutor.evaluate(() => performance.getEntriesByName('arvan-ready')[0].startTime));
+    }
+    return paint;
+  } finally {
+    await tutor.close();
+  }
 }
-const list = (xs) => xs.map((x) => x.toFixed(0)).join(', ');
-const report = (what, xs) => console.log(`${what}: median ${median(xs).toFixed(0)} ms (${list(xs)})`);
-report('first full paint after navigation', paints);
-report('  its frame began', frames);
-report('  the page built (its arvan-ready mark)', built);
-console.log(`bytes moved on a first visit: ${(median(bytes) / 1024).toFixed(1)} KiB`);
 
-// Key-down to the frame that shows it: the event's time stamp to the next
-// animation frame's, with the key's highlight shown in that frame.
-const tutor = await openTutor({ audio: false });
-await tutor.element('Start').click();
-const delays = [];
-for (let i = 0; i < 40; ++i) {
-  const target = await tutor.target();
-  await tutor.page.evaluate(() => {
+// Key-down to the end of the frame that shows it, from a listener that
+// runs before the page's own.
+async function keyToFrame(tutor, code, letter) {
+  await tutor.evaluate(() => {
     window.keyFrame = new Promise((resolve) => {
-      document.addEventListener('keydown', (e) => {
-        const at = e.timeStamp;
-        requestAnimationFrame((frame) => resolve(frame - at));
-      }, { once: true });
+      window.addEventListener('keydown', (e) => {
+        const now = performance.now();
+        const at = e.timeStamp > 0 && e.timeStamp <= now ? e.timeStamp : now;
+        requestAnimationFrame(() => {
+          const channel = new MessageChannel();
+          channel.port1.onmessage = () => resolve(performance.now() - at);
+          channel.port2.postMessage(0);
+        });
+      }, { once: true, capture: true });
     });
   });
-  const [code, letter] = SLOT_KEYS[target];
   await pressKey(tutor, code, letter, { type: 'down' });
-  delays.push(await tutor.page.evaluate(() => window.keyFrame));
+  const delay = await tutor.evaluate('window.keyFrame');
   await pressKey(tutor, code, letter, { type: 'up' });
+  return delay;
 }
-console.log(`key-down to its frame: median ${median(delays).toFixed(1)} ms, ` +
-  `worst ${Math.max(...delays).toFixed(1)} ms (${delays.length} keys)`);
 
-// Idle: Alt ends the drill; then count timers and animation frames asked for.
-await pressKey(tutor, 'AltLeft', 'Alt');
-const idle = await tutor.page.evaluate(async () => {
-  let timers = 0;
-  let frames = 0;
-  const setTimeout0 = window.setTimeout;
-  const raf0 = window.requestAnimationFrame;
-  window.setTimeout = (...a) => (++timers, setTimeout0(...a));
-  window.requestAnimationFrame = (...a) => (++frames, raf0(...a));
-  await new Promise((r) => setTimeout0(r, 2000));
-  return { timers, frames, timer: window.arvan.page.timer.handle };
-});
-console.log(`idle for 2 s: ${idle.timers} timers, ${idle.frames} animation frames asked for, ` +
-  `tick timer ${idle.timer === null ? 'off' : 'on'}`);
-await tutor.close();
+console.log(`engine: ${ENGINE}`);
+const paints = { arvan: [], bare: [] };
+for (let i = 0; i < loads; ++i) {
+  paints.arvan.push(await firstPaint(SITE));
+  paints.bare.push(await firstPaint(bare));
+}
+const list = (xs) => xs.map((x) => x.toFixed(0)).join(', ');
+console.log(`first contentful paint: ${ms(median(paints.arvan))} (${list(paints.arvan)}); ` +
+  `bare page ${ms(median(paints.bare))} (${list(paints.bare)}); ` +
+  `ratio ${(median(paints.arvan) / median(paints.bare)).toFixed(2)}`);
+console.log(`ready for keys: ${ms(median(readies))} (${list(readies)})`);
+
+// A first visit, counted at the server.
+{
+  const tutor = await openTutor({ audio: false });
+  await tutor.waitFor(() => navigator.serviceWorker.controller !== null, null, { timeout: 20000 });
+  const site = tutor.requests.filter((r) => !r.path.startsWith('/arvan-test/'));
+  const bytes = site.reduce((n, r) => n + r.bytes, 0);
+  console.log(`first visit: ${site.length} responses, ${(bytes / 1024).toFixed(1)} KiB ` +
+    `(${site.map((r) => `${r.path} ${r.status} ${(r.bytes / 1024).toFixed(1)}`).join('; ')})`);
+
+  // The core's time per key, in the page: a drill played through the
+  // bindings alone.
+  const core = await tutor.evaluate(() => {
+    const { page } = window.arvan;
+    const ring = page.bell.ring;
+    page.bell.ring = () => {}; // the core's time, not Web Audio's for the misses' beeps
+    page.core.click(page.controls.find((c) => c.name === 'Start').index);
+    // The best of 9 rounds: the first ones also time the compiler.
+    let each = Infinity;
+    for (let round = 0; round < 9; ++round) {
+      const started = performance.now();
+      const n = 1000;
+      for (let i = 0; i < n; ++i) {
+        page.core.keyDown(65 + (i % 26));
+        page.core.keyUp(65 + (i % 26));
+      }
+      each = Math.min(each, (performance.now() - started) / n);
+    }
+    page.core.keyDown(18);
+    page.core.keyUp(18);
+    page.bell.ring = ring;
+    return each;
+  });
+  console.log(`the core in the page: ${(core * 1000).toFixed(1)} µs a key ` +
+    '(key-down and key-up through the bindings, their answers decoded)');
+  await tutor.close();
+}
+
+// Key-down to its frame: the tutor in a drill, the bare page.
+const delays = { arvan: [], bare: [] };
+{
+  const tutor = await openTutor({ audio: false });
+  await tutor.click('Start');
+  for (let i = 0; i < keys; ++i) {
+    const [code, letter] = SLOT_KEYS[await tutor.target()];
+    delays.arvan.push(await keyToFrame(tutor, code, letter));
+  }
+  // Idle: Alt ends the drill; then count timers and animation frames asked for.
+  await pressKey(tutor, 'AltLeft', 'Alt');
+  const idle = await tutor.evaluate(async () => {
+    let timers = 0;
+    let frames = 0;
+    const setTimeout0 = window.setTimeout;
+    const raf0 = window.requestAnimationFrame;
+    window.setTimeout = (...a) => (++timers, setTimeout0(...a));
+    window.requestAnimationFrame = (...a) => (++frames, raf0(...a));
+    await new Promise((r) => setTimeout0(r, 2000));
+    window.setTimeout = setTimeout0;
+    window.requestAnimationFrame = raf0;
+    return { timers, frames, timer: window.arvan.page.timer.handle };
+  });
+  console.log(`idle for 2 s: ${idle.timers} timers, ${idle.frames} animation frames asked for, ` +
+    `tick timer ${idle.timer === null ? 'off' : 'on'}`);
+  await tutor.close();
+}
+{
+  const tutor = await openTutor({ audio: false, site: bare, script: false });
+  await tutor.browser.goto(`${tutor.url}keys.html`);
+  await tutor.waitFor(() => document.readyState === 'complete');
+  for (let i = 0; i < keys; ++i) delays.bare.push(await keyToFrame(tutor, 'KeyF', 'ө'));
+  await tutor.close();
+}
+const shown = (xs) => `median ${ms(median(xs))}, 95th percentile ${ms(quantile(xs, 0.95))}`;
+console.log(`key-down to the end of its frame (${keys} keys): ${shown(delays.arvan)}; ` +
+  `bare page ${shown(delays.bare)}; difference of medians ` +
+  `${ms(median(delays.arvan) - median(delays.bare))}`);
+rmSync(bare, { recursive: true, force: true });

@@ -7,6 +7,8 @@
 
 #include <array>
 
+#include "keyboard/key_slots.h"
+
 namespace arvan {
 namespace {
 
@@ -96,6 +98,16 @@ TEST(PhysicalKeys, WhatNoKeyOfTheTablesWritesFindsNone) {
   EXPECT_FALSE(keyCodeWriting("qq").has_value());
   EXPECT_FALSE(keyCodeWriting("é").has_value());
   EXPECT_FALSE(keyCodeWriting("\xD0").has_value());  // a character cut short
+}
+
+TEST(PhysicalKeys, KeysThatWriteNothingAreFoundByTheBrowsersNameOnly) {
+  EXPECT_EQ(keyCodeFromKeyName("Alt"), kAltKeyCode);
+  EXPECT_EQ(keyCodeFromKeyName("AltGraph"), kAltKeyCode);
+  EXPECT_EQ(keyCodeFromKeyName("Shift"), 16);
+  EXPECT_EQ(keyCodeFromKeyName("Escape"), 27);
+  EXPECT_FALSE(keyCodeFromKeyName("alt").has_value());
+  EXPECT_FALSE(keyCodeFromKeyName("a").has_value());
+  EXPECT_FALSE(keyCodeFromKeyName("Meta").has_value());
 }
 
 }  // namespace

@@ -2,174 +2,131 @@
 // Copyright (C) 2026 Arvan developers
 
 // What every browser test needs: the built site served on 127.0.0.1, a
-// fresh headless Chromium (Debian's) driven through Playwright, a counted
-// audio seam in place of Web Audio, and ways to read the page's controls.
+// fresh browser of the engine that ARVAN_ENGINE names (chromium, the
+// default, firefox or webkit; Debian's each), a counted audio seam in place
+// of Web Audio, and ways to read and use the page's controls that work the
+// same in every engine.
 
-import { mkdtempSync, rmSync, existsSync } from 'node:fs';
-import { tmpdir } from 'node:os';
+import { existsSync } from 'node:fs';
 import { dirname, join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { chromium } from 'playwright-core';
 import { serve } from '../../web/serve.mjs';
 
 const here = dirname(fileURLToPath(import.meta.url));
 export const SITE = resolve(process.env.ARVAN_SITE ?? join(here, '../../build/web'));
-const CHROMIUM = process.env.CHROMIUM ?? '/usr/bin/chromium';
+export const ENGINE = process.env.ARVAN_ENGINE ?? 'chromium';
+if (!['chromium', 'firefox', 'webkit'].includes(ENGINE)) throw new Error(`no engine ${ENGINE}`);
+const WATCH = join(here, 'page_watch.js');
+const WATCH_PATH = '/arvan-test/page_watch.js';
 
 export const DESIGN = { width: 15000, height: 10335 };
 
-// Replaces Web Audio before the page runs: every oscillator start is
-// recorded in window.bellStarts, in the audio clock's seconds.
-function countedAudio() {
-  window.bellStarts = [];
-  const node = () => ({ connect: (next) => next, disconnect() {} });
-  const param = () => ({ value: 0, setValueAtTime() {}, exponentialRampToValueAtTime() {} });
-  window.AudioContext = class {
-    constructor() {
-      this.state = 'running';
-      this.destination = node();
-    }
-    get currentTime() {
-      return performance.now() / 1000;
-    }
-    resume() {
-      return Promise.resolve();
-    }
-    createGain() {
-      return { ...node(), gain: param() };
-    }
-    createOscillator() {
-      return {
-        ...node(),
-        frequency: param(),
-        start: (at) => window.bellStarts.push(at),
-        stop() {},
-      };
-    }
-  };
+async function launch(options) {
+  if (ENGINE === 'webkit') return (await import('./webkit.mjs')).launchWebKit(options);
+  return (await import('./playwright_engines.mjs')).launchPlaywright(ENGINE, options);
 }
 
-// Resolves window.firstFullPaint with the times, in ms after navigation,
-// of the first animation frame in which the stage holds the form, drawn
-// into the page or built by its script, and every picture it shows has
-// loaded (`frame`), and of that frame on the screen (`painted`): Chromium's
-// first contentful paint, as the page shows nothing before it is whole, and
-// never before that frame. It only observes, so that the page starts as it
-// would with no test around it.
-function watchFirstFullPaint() {
-  window.firstFullPaint = new Promise((resolve) => {
-    let frame = null;
-    let contentful = null;
-    const settle = () => {
-      if (frame !== null && contentful !== null) {
-        resolve({ frame, painted: Math.max(frame, contentful) });
-      }
-    };
-    new PerformanceObserver((list) => {
-      const entry = list.getEntriesByName('first-contentful-paint')[0];
-      if (entry === undefined) return;
-      contentful = entry.startTime;
-      settle();
-    }).observe({ type: 'paint', buffered: true });
-    const whole = () => [...document.querySelectorAll('#stage img')].every(
-      (img) => img.complete || img.closest('[hidden]') !== null,
-    );
-    const onFrame = () => {
-      if (!whole()) {
-        requestAnimationFrame(onFrame);
-        return;
-      }
-      frame = performance.now();
-      settle();
-    };
-    // The whole stage is parsed once the element after it is, and holds the
-    // form once it has a control's element; watched from the document's
-    // start, as the form may come with the page.
-    const shown = () => document.getElementById('closed') !== null &&
-      document.querySelector('#stage [data-index]') !== null;
-    const observer = new MutationObserver(() => {
-      if (!shown()) return;
-      observer.disconnect();
-      requestAnimationFrame(onFrame);
-    });
-    observer.observe(document, { childList: true, subtree: true });
+async function within(promise, ms, what) {
+  let timer;
+  const late = new Promise((_, reject) => {
+    timer = setTimeout(() => reject(new Error(what)), ms);
   });
+  return Promise.race([promise, late]).finally(() => clearTimeout(timer));
 }
 
 // With `script` false the page's script never arrives: the page shows only
-// what came drawn into it, and nothing is waited for.
+// what came drawn into it, and nothing is waited for. `site` serves another
+// folder than the built site.
 export async function openTutor({
   width = 1280, height = 720, scale = 1, audio = true, headless = true, script = true,
+  site = SITE,
 } = {}) {
-  if (!existsSync(join(SITE, 'index.html'))) throw new Error(`no site at ${SITE}: build it first`);
-  const { server, port } = await serve(SITE, 0);
-  const profile = mkdtempSync(join(tmpdir(), 'arvan-chromium-'));
-  const context = await chromium.launchPersistentContext(profile, {
-    executablePath: CHROMIUM,
-    headless,
-    viewport: { width, height },
-    deviceScaleFactor: scale,
-    args: [
-      '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-      '--disable-background-networking', '--disable-component-update', '--disable-sync',
-      '--disable-partial-raster',
-    ],
-  });
-  if (audio) await context.addInitScript(countedAudio);
-  await context.addInitScript(watchFirstFullPaint);
-  // After the page's own handlers: whether each key event was taken.
-  await context.addInitScript(() => {
-    window.keyLog = [];
-    for (const kind of ['keydown', 'keyup']) {
-      window.addEventListener(kind, (e) => window.keyLog.push({
-        kind, code: e.code, key: e.key, prevented: e.defaultPrevented,
-      }));
-    }
-  });
-  if (!script) await context.route('**/page.js', (route) => route.abort());
-  const page = context.pages()[0] ?? (await context.newPage());
-  const errors = [];
-  page.on('pageerror', (e) => errors.push(e.message));
+  if (!existsSync(join(site, 'index.html'))) throw new Error(`no site at ${site}: build it first`);
   const requests = [];
-  context.on('request', (r) => requests.push(r.url()));
+  const { server, port } = await serve(site, 0, '127.0.0.1', {
+    log: requests,
+    refuse: script ? undefined : /^\/page[.\w]*\.js$/,
+    // WebKit's WebDriver runs no script before the page's: the page watch
+    // comes in the page instead, as its first script.
+    extra: new Map([[WATCH_PATH, WATCH]]),
+    intoPage: ENGINE === 'webkit'
+      ? `<script src="${WATCH_PATH}${audio ? '' : '?audio=0'}"></script>` : undefined,
+  });
+  const browser = await launch({ width, height, scale, headless, watch: WATCH, realAudio: !audio });
   const url = `http://127.0.0.1:${port}/`;
-  await page.goto(url);
+  const evaluate = browser.evaluate;
+  const waitFor = async (fn, arg, { timeout = 10000, what = String(fn) } = {}) => {
+    const deadline = Date.now() + timeout;
+    for (;;) {
+      const value = await evaluate(fn, arg).catch(() => undefined);
+      if (value) return value;
+      if (Date.now() > deadline) throw new Error(`never came: ${what}`);
+      await new Promise((r) => setTimeout(r, 25));
+    }
+  };
+  const ready = async () => {
+    const firstFullPaint = await within(evaluate('window.firstFullPaint'), 30000,
+      'the page never showed itself whole');
+    // The bell opens after the page's first frame; the tests count its rings from then.
+    await waitFor(() => window.arvan?.page.bell.waiting === null);
+    return firstFullPaint;
+  };
+  const box = (name) => evaluate((n) => {
+    const r = document.querySelector(`[data-name="${n}"]`).getBoundingClientRect();
+    return { x: r.x, y: r.y, width: r.width, height: r.height };
+  }, name);
   const close = async () => {
-    await context.close();
+    await browser.close();
     const closed = new Promise((r) => server.close(r));
     server.closeAllConnections();
     await closed;
-    rmSync(profile, { recursive: true, force: true });
   };
-  if (!script) return { page, close };
-  // Waited for through the DevTools protocol itself: Playwright's own waits
-  // would load its helper script into the page while the page still starts.
-  const cdp = await context.newCDPSession(page);
-  const painted = cdp.send('Runtime.evaluate', {
-    expression: 'window.firstFullPaint', awaitPromise: true, returnByValue: true,
-  });
-  let timer;
-  const late = new Promise((_, reject) => {
-    timer = setTimeout(() => reject(new Error('the page never showed itself whole')), 30000);
-  });
-  const firstFullPaint = (await Promise.race([painted, late]).finally(() => clearTimeout(timer)))
-    .result.value;
-  // The bell opens after the page's first frame; the tests count its rings from then.
-  await page.waitForFunction(() => window.arvan?.page.bell.waiting === null);
+  let firstFullPaint = null;
+  try {
+    await browser.goto(url);
+    if (script) firstFullPaint = await ready();
+  } catch (e) {
+    await close();
+    throw e;
+  }
   const tutor = {
-    page, context, server, url, errors, requests, cdp, firstFullPaint, close,
+    engine: ENGINE, browser, server, url, requests, evaluate, waitFor, box, close,
+    errors: () => browser.errors(),
+    firstFullPaint,
+    screenshot: () => browser.screenshot(),
+    setViewport: (w, h) => browser.setViewport(w, h),
+    mouse: browser.mouse,
+    async reload() {
+      await browser.reload();
+      await waitFor(() => document.body.classList.contains('ready'));
+    },
     // The page's current state of a control, by its designed name.
-    control: (name) => page.evaluate((n) => window.arvan.page.controls.find((c) => c.name === n), name),
-    element: (name) => page.locator(`[data-name="${name}"]`),
+    control: (name) => evaluate((n) => window.arvan.page.controls.find((c) => c.name === n), name),
+    text: (name) => evaluate((n) => document.querySelector(`[data-name="${n}"]`).textContent, name),
+    attribute: (name, attribute) => evaluate(([n, a]) =>
+      document.querySelector(`[data-name="${n}"]`).getAttribute(a), [name, attribute]),
+    disabled: (name) => evaluate((n) => document.querySelector(`[data-name="${n}"]`).disabled, name),
+    // Laid out with a size and not made invisible.
+    visible: (name) => evaluate((n) => {
+      const e = document.querySelector(`[data-name="${n}"]`);
+      const r = e.getBoundingClientRect();
+      return r.width > 0 && r.height > 0 && getComputedStyle(e).visibility !== 'hidden';
+    }, name),
+    // A click in the middle of a control, as a learner's.
+    async click(name) {
+      const r = await box(name);
+      await browser.mouse.click(r.x + r.width / 2, r.y + r.height / 2);
+    },
     // Bell starts, grouped: one bell sounds several partials at one time.
-    beeps: () => page.evaluate(() => [...new Set(window.bellStarts)].sort((a, b) => a - b)),
-    // The slot that carries the target flag (its outline in inside-solid style), or -1.
-    target: () => page.evaluate(() => {
+    beeps: () => evaluate(() => [...new Set(window.bellStarts)].sort((a, b) => a - b)),
+    // The slot that carries the target flag (its outline in inside-solid
+    // style); -1 where none does, -1 - n where n do.
+    target: () => evaluate(() => {
       const outlines = window.arvan.page.controls.filter((c) => /^button\(\d+\)$/.test(c.name));
       const flagged = outlines.filter((c) => c.borderStyle === 6);
-      return flagged.length === 1 ? Number(/\d+/.exec(flagged[0].name)[0]) : -flagged.length;
+      return flagged.length === 1 ? Number(/\d+/.exec(flagged[0].name)[0]) : -1 - flagged.length;
     }),
-    timerRunning: () => page.evaluate(() => window.arvan.page.timer.handle !== null),
+    timerRunning: () => evaluate(() => window.arvan.page.timer.handle !== null),
   };
   return tutor;
 }
@@ -188,17 +145,30 @@ export const SLOT_KEYS = [
 ];
 
 // A physical key event as the browser gives it under a Mongolian layout,
-// through the DevTools protocol, so that the page sees a trusted event with
-// its `code` and `key`. Gives whether the page prevented the default action.
+// where the engine's driver can send one (see the engines' key()). Gives
+// whether the page prevented the default action of every event it made.
 export async function pressKey(tutor, code, key, { type = 'both', repeat = false } = {}) {
-  const send = (kind) => tutor.cdp.send('Input.dispatchKeyEvent', {
-    type: kind, code, key, autoRepeat: repeat, windowsVirtualKeyCode: 0,
-  });
-  await tutor.page.evaluate(() => { window.keyLog = []; });
-  if (type !== 'up') await send('rawKeyDown');
-  if (type !== 'down') await send('keyUp');
-  const log = await tutor.page.evaluate(() => window.keyLog);
+  await watchKeys(tutor);
+  if (type !== 'up') await tutor.browser.key('down', code, key, repeat);
+  if (type !== 'down') await tutor.browser.key('up', code, key, repeat);
+  const log = await tutor.evaluate(() => window.keyLog);
   return log.length > 0 && log.every((e) => e.prevented);
+}
+
+// Empties window.keyLog, which receives every key event from now on, and
+// whether the page took it: listened for after the page's own handlers, on
+// the window.
+export async function watchKeys(tutor) {
+  await tutor.evaluate(() => {
+    if (window.keyLog === undefined) {
+      for (const kind of ['keydown', 'keyup']) {
+        window.addEventListener(kind, (e) => window.keyLog.push({
+          kind, code: e.code, key: e.key, repeat: e.repeat, prevented: e.defaultPrevented,
+        }));
+      }
+    }
+    window.keyLog = [];
+  });
 }
 
 // The pixel position of a point given in twips, for a page of this size.

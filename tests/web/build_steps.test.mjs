@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Arvan developers
 
-// The site's build steps, without a browser: the page's modules joined into
-// one script, the drawings written as a module, and the form's opening state
-// put into the page.
+// The site's build steps of our own, without a browser: the drawings
+// written as a module, and the form's opening state put into the page.
 
 import assert from 'node:assert/strict';
 import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
@@ -11,7 +10,6 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { after, describe, test } from 'node:test';
-import { bundle } from '../../web/bundle.mjs';
 import { drawingMarkup, drawingsModule } from '../../web/drawings.mjs';
 import { stageContent, withStage } from '../../web/prerender.mjs';
 
@@ -21,56 +19,6 @@ after(() => rmSync(folder, { recursive: true, force: true }));
 function write(files) {
   for (const [name, text] of Object.entries(files)) writeFileSync(join(folder, name), text);
 }
-
-// Runs a joined script as a module; it reports through globalThis.joined.
-async function run(text, name) {
-  const file = join(folder, name);
-  writeFileSync(file, text);
-  delete globalThis.joined;
-  await import(pathToFileURL(file).href);
-  return globalThis.joined;
-}
-
-describe('joining the modules', () => {
-  test('imports and exports as the page writes them, each module keeping its own names', async () => {
-    write({
-      'twice.js': 'const helper = 2;\nexport const twice = (n) => n * helper;\n' +
-        'export function label(n) {\n  return `n=${n}`;\n}\n',
-      'core.mjs': 'var make = () => ({ seed: 5 });\nexport default make;',
-      'main.js': "import make from './elsewhere/core.mjs';\n" +
-        "import {\n  twice,\n  label as named,\n} from './twice.js';\n" +
-        "const helper = 'mine';\nglobalThis.joined = [helper, named(twice(make().seed))];\n",
-    });
-    const joined = bundle(join(folder, 'main.js'),
-      new Map([['./elsewhere/core.mjs', join(folder, 'core.mjs')]]));
-    assert.deepEqual(await run(joined, 'joined1.mjs'), ['mine', 'n=10']);
-  });
-
-  test('a module imported by two others is placed once, before both', async () => {
-    write({
-      'count.js': 'globalThis.placed = (globalThis.placed ?? 0) + 1;\nexport const one = 1;\n',
-      'left.js': "import { one } from './count.js';\nexport const left = one;\n",
-      'right.js': "import { one } from './count.js';\nexport const right = one + 1;\n",
-      'both.js': "import { left } from './left.js';\nimport { right } from './right.js';\n" +
-        'globalThis.joined = left + right;\n',
-    });
-    delete globalThis.placed;
-    assert.equal(await run(bundle(join(folder, 'both.js')), 'joined2.mjs'), 3);
-    assert.equal(globalThis.placed, 1);
-  });
-
-  test('a form it does not take, or a cycle, stops the build and names the module', () => {
-    write({
-      'star.js': "import * as all from './twice.js';\n",
-      'list.js': 'const a = 1;\nexport { a };\n',
-      'ping.js': "import { pong } from './pong.js';\nexport const ping = 1;\n",
-      'pong.js': "import { ping } from './ping.js';\nexport const pong = 2;\n",
-    });
-    assert.throws(() => bundle(join(folder, 'star.js')), /star\.js: a form of import/);
-    assert.throws(() => bundle(join(folder, 'list.js')), /list\.js: a form of export/);
-    assert.throws(() => bundle(join(folder, 'ping.js')), /ping\.js: imported in a cycle/);
-  });
-});
 
 describe('drawings as a module', () => {
   const svg = '<?xml version="1.0" encoding="UTF-8"?>\n<!-- SPDX\n  header -->\n' +

@@ -16,43 +16,43 @@ describe('options', () => {
   after(() => tutor.close());
 
   test('a speed option is selected by a click anywhere on its rectangle, with a beep', async () => {
-    const option = tutor.element('Option1');
-    const box = await option.boundingBox();
+    const box = await tutor.box('Option1');
     const beeps = (await tutor.beeps()).length;
     // The far right end, away from the circle and the caption.
-    await tutor.page.mouse.click(box.x + box.width - 2, box.y + box.height - 2);
-    assert.equal(await option.getAttribute('aria-checked'), 'true');
-    assert.equal(await tutor.element('Option3').getAttribute('aria-checked'), 'false');
+    await tutor.mouse.click(box.x + box.width - 2, box.y + box.height - 2);
+    assert.equal(await tutor.attribute('Option1', 'aria-checked'), 'true');
+    assert.equal(await tutor.attribute('Option3', 'aria-checked'), 'false');
     assert.equal((await tutor.beeps()).length, beeps + 1);
-    const colour = await option.evaluate((e) => getComputedStyle(e).backgroundColor);
+    const colour = await tutor.evaluate(() =>
+      getComputedStyle(document.querySelector('[data-name="Option1"]')).backgroundColor);
     assert.equal(colour, 'rgb(128, 128, 255)');
   });
 
   test('the speed sets the timer of the next drill', async () => {
-    await tutor.element('Option2').click();
-    await tutor.element('Start').click();
-    assert.equal(await tutor.page.evaluate(() => window.arvan.page.timer.interval), 180);
-    assert.equal(await tutor.element('Option1').getAttribute('class'), 'option disabled');
+    await tutor.click('Option2');
+    await tutor.click('Start');
+    assert.equal(await tutor.evaluate(() => window.arvan.page.timer.interval), 180);
+    assert.equal(await tutor.attribute('Option1', 'class'), 'option disabled');
     await pressKey(tutor, 'AltLeft', 'Alt');
   });
 
   test('Монгол shows Mongolian captions and the flag stripes', async () => {
-    await tutor.element('OptMon').click();
-    assert.equal(await tutor.element('Q').textContent(), 'Ф');
-    assert.equal(await tutor.element('F').textContent(), 'Ө');
-    assert.ok(await tutor.element('Dalbaa2').isVisible());
-    assert.ok(!(await tutor.element('ImgEng').isVisible()));
-    await tutor.element('OptEng').click();
-    assert.equal(await tutor.element('Q').textContent(), 'Q');
+    await tutor.click('OptMon');
+    assert.equal(await tutor.text('Q'), 'Ф');
+    assert.equal(await tutor.text('F'), 'Ө');
+    assert.ok(await tutor.visible('Dalbaa2'));
+    assert.ok(!(await tutor.visible('ImgEng')));
+    await tutor.click('OptEng');
+    assert.equal(await tutor.text('Q'), 'Q');
   });
 
   test('blind labels: keys blank, a drill shows only its target\'s letter', async () => {
-    await tutor.element('cmdNoView').click();
-    assert.equal(await tutor.element('cmdNoView').isDisabled(), true);
-    assert.equal(await tutor.element('A').textContent(), '');
-    await tutor.element('Start').click();
+    await tutor.click('cmdNoView');
+    assert.equal(await tutor.disabled('cmdNoView'), true);
+    assert.equal(await tutor.text('A'), '');
+    await tutor.click('Start');
     const target = await tutor.target();
-    const shown = await tutor.page.evaluate(() => window.arvan.page.controls
+    const shown = await tutor.evaluate(() => window.arvan.page.controls
       .filter((c) => c.kind === 'label' && c.caption !== '' &&
         /^[A-Z]$|^Haalt|^Bosoo|^ZegT|^Apos|^Ih$|^Baga$|^Asuult$/.test(c.name))
       .map((c) => c.name));
@@ -60,9 +60,9 @@ describe('options', () => {
     const [code, letter] = SLOT_KEYS[target];
     await pressKey(tutor, code, letter);
     await pressKey(tutor, 'AltLeft', 'Alt');
-    await tutor.element('cmdShow').click();
-    assert.equal(await tutor.element('A').textContent(), 'A');
+    await tutor.click('cmdShow');
+    assert.equal(await tutor.text('A'), 'A');
   });
 
-  test('no page errors', () => assert.deepEqual(tutor.errors, []));
+  test('no page errors', async () => assert.deepEqual(await tutor.errors(), []));
 });

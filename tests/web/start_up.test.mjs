@@ -7,7 +7,7 @@
 
 import assert from 'node:assert/strict';
 import { after, before, describe, test } from 'node:test';
-import { openTutor, toPixels } from './browser.mjs';
+import { DESIGN, openTutor, toPixels } from './browser.mjs';
 import { decodePng } from './png.mjs';
 
 // Points of the design, in twips, with the colour the form has there.
@@ -22,13 +22,15 @@ const PLACES = [
   ['lblMenu1, light blue', 1150, 300, '#8080ff'],
 ];
 
-function near(actual, expected) {
+// Within `by` of each other in each channel. WebKit draws a picture that a
+// script has moved one step off in a few pixels' colours.
+function near(actual, expected, by = 24) {
   const rgb = (h) => [1, 3, 5].map((i) => parseInt(h.slice(i, i + 2), 16));
-  return rgb(actual).every((v, i) => Math.abs(v - rgb(expected)[i]) <= 24);
+  return rgb(actual).every((v, i) => Math.abs(v - rgb(expected)[i]) <= by);
 }
 
 async function checkPlaces(tutor, width, height) {
-  const shot = decodePng(await tutor.page.screenshot());
+  const shot = decodePng(await tutor.screenshot());
   const scale = shot.width / width;
   for (const [what, x, y, colour] of PLACES) {
     const [px, py] = toPixels(width, height, x, y);
@@ -45,7 +47,7 @@ describe('start-up', () => {
   after(() => tutor.close());
 
   test('the title names the program once', async () => {
-    assert.equal(await tutor.page.title(), 'Arvan — арван хуруугаар бичиж сурах');
+    assert.equal(await tutor.evaluate(() => document.title), 'Arvan — арван хуруугаар бичиж сурах');
   });
 
   test('the design is drawn at its places, scaled and centred', async () => {
@@ -59,43 +61,57 @@ describe('start-up', () => {
   });
 
   test('slow speed and English selected, counters empty, clock reads Time', async () => {
-    assert.equal(await tutor.element('Option3').getAttribute('aria-checked'), 'true');
-    assert.equal(await tutor.element('OptEng').getAttribute('aria-checked'), 'true');
-    assert.equal(await tutor.element('OptMon').getAttribute('aria-checked'), 'false');
-    assert.equal(await tutor.element('txtCount').textContent(), '');
-    assert.equal(await tutor.element('txtCountError').textContent(), '');
-    assert.equal(await tutor.element('lblElapsedTime').textContent(), 'Time');
-    assert.equal(await tutor.element('Q').textContent(), 'Q');
-    assert.ok(await tutor.element('ImgEng').isVisible());
-    assert.ok(!(await tutor.element('Dalbaa1').isVisible()));
+    assert.equal(await tutor.attribute('Option3', 'aria-checked'), 'true');
+    assert.equal(await tutor.attribute('OptEng', 'aria-checked'), 'true');
+    assert.equal(await tutor.attribute('OptMon', 'aria-checked'), 'false');
+    assert.equal(await tutor.text('txtCount'), '');
+    assert.equal(await tutor.text('txtCountError'), '');
+    assert.equal(await tutor.text('lblElapsedTime'), 'Time');
+    assert.equal(await tutor.text('Q'), 'Q');
+    assert.ok(await tutor.visible('ImgEng'));
+    assert.ok(!(await tutor.visible('Dalbaa1')));
   });
 
   test('no target, no timer while idle', async () => {
-    assert.equal(await tutor.target(), -0);
+    assert.equal(await tutor.target(), -1);
     assert.equal(await tutor.timerRunning(), false);
   });
 
   test('child controls lie above the keyboard picture and never take the focus', async () => {
-    const box = await tutor.element('Option1').boundingBox();
-    const hit = await tutor.page.evaluate(
+    const box = await tutor.box('Option1');
+    const hit = await tutor.evaluate(
       ([x, y]) => document.elementFromPoint(x, y)?.dataset.name,
       [box.x + box.width - 3, box.y + box.height / 2],
     );
     assert.equal(hit, 'Option1');
-    await tutor.element('cmdNoView').click();
-    await tutor.element('Option1').click();
-    assert.equal(await tutor.page.evaluate(() => document.activeElement === document.body), true);
+    await tutor.click('cmdNoView');
+    await tutor.click('Option1');
+    assert.equal(await tutor.evaluate(() => document.activeElement === document.body), true);
+  });
+
+  test('the form fills the width or the height of the window, whatever its size', async () => {
+    for (const [width, height] of [[1000, 689], [1920, 1080], [700, 1000]]) {
+      await tutor.setViewport(width, height);
+      const stage = await tutor.evaluate(() => {
+        const r = document.getElementById('stage').getBoundingClientRect();
+        return { width: r.width, height: r.height };
+      });
+      const s = Math.min(width / DESIGN.width, height / DESIGN.height);
+      assert.ok(Math.abs(stage.width - DESIGN.width * s) < 1 &&
+        Math.abs(stage.height - DESIGN.height * s) < 1,
+        `${width}x${height}: the form is ${stage.width}x${stage.height}`);
+    }
   });
 
   test('the window resized: the design scales with it', async () => {
-    await tutor.page.setViewportSize({ width: 900, height: 900 });
+    await tutor.setViewport(900, 900);
     await checkPlaces(tutor, 900, 900);
-    await tutor.page.setViewportSize({ width: 1600, height: 600 });
+    await tutor.setViewport(1600, 600);
     await checkPlaces(tutor, 1600, 600);
   });
 
-  test('no page errors', () => {
-    assert.deepEqual(tutor.errors, []);
+  test('no page errors', async () => {
+    assert.deepEqual(await tutor.errors(), []);
   });
 });
 
@@ -109,12 +125,12 @@ describe('the form drawn into the page', () => {
   test('shows, before any script runs, what the started page shows', async () => {
     const drawn = await openTutor({ width: 1000, height: 700, script: false });
     try {
-      const before = decodePng(await drawn.page.screenshot());
-      const started = decodePng(await tutor.page.screenshot());
+      const before = decodePng(await drawn.screenshot());
+      const started = decodePng(await tutor.screenshot());
       const differing = [];
       for (let y = 0; y < started.height; ++y) {
         for (let x = 0; x < started.width; ++x) {
-          if (before.at(x, y) !== started.at(x, y)) differing.push([x, y]);
+          if (!near(before.at(x, y), started.at(x, y), 2)) differing.push([x, y]);
         }
       }
       if (differing.length > 0) {
@@ -129,7 +145,7 @@ describe('the form drawn into the page', () => {
   });
 
   test('is taken over by the script: one element a control, each once', async () => {
-    const [elements, controls] = await tutor.page.evaluate(() => [
+    const [elements, controls] = await tutor.evaluate(() => [
       [...document.querySelectorAll('#stage [data-index]')].map((e) => Number(e.dataset.index)),
       window.arvan.page.controls.length,
     ]);

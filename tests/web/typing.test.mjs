@@ -32,24 +32,24 @@ describe('menu', () => {
   after(() => tutor.close());
 
   test('opens on Дасгал and closes on a click on the background', async () => {
-    assert.ok(!(await tutor.element('lblSubMenu1').isVisible()));
-    await tutor.element('lblMenu1').click();
+    assert.ok(!(await tutor.visible('lblSubMenu1')));
+    await tutor.click('lblMenu1');
     for (const entry of ['lblSubMenu1', 'lblSubMenu2', 'lblSubMenu3']) {
-      assert.ok(await tutor.element(entry).isVisible(), entry);
+      assert.ok(await tutor.visible(entry), entry);
     }
-    await tutor.page.mouse.click(1270, 700); // the blue beyond the keyboard
-    assert.ok(!(await tutor.element('lblSubMenu1').isVisible()));
+    await tutor.mouse.click(1270, 700); // the blue beyond the keyboard
+    assert.ok(!(await tutor.visible('lblSubMenu1')));
   });
 
   test('a press on one label released on another clicks neither', async () => {
-    await tutor.element('lblMenu1').click();
-    const from = await tutor.element('lblSubMenu3').boundingBox();
-    const to = await tutor.element('Label49').boundingBox();
-    await tutor.page.mouse.move(from.x + 5, from.y + 5);
-    await tutor.page.mouse.down();
-    await tutor.page.mouse.move(to.x + 5, to.y + 5);
-    await tutor.page.mouse.up();
-    assert.ok(await tutor.element('lblSubMenu3').isVisible(), 'menu still open');
+    await tutor.click('lblMenu1');
+    const from = await tutor.box('lblSubMenu3');
+    const to = await tutor.box('Label49');
+    await tutor.mouse.move(from.x + 5, from.y + 5);
+    await tutor.mouse.down();
+    await tutor.mouse.move(to.x + 5, to.y + 5);
+    await tutor.mouse.up();
+    assert.ok(await tutor.visible('lblSubMenu3'), 'menu still open');
   });
 });
 
@@ -57,20 +57,20 @@ describe('word typing', () => {
   let tutor;
   before(async () => {
     tutor = await openTutor();
-    await tutor.element('lblMenu1').click();
-    await tutor.element('lblSubMenu1').click();
+    await tutor.click('lblMenu1');
+    await tutor.click('lblSubMenu1');
   });
   after(() => tutor.close());
 
   test('shows the practice text on the blackboard, Mongolian captions on the keys', async () => {
-    assert.ok(await tutor.element('Text1').isVisible());
-    assert.ok(await tutor.element('ShapeSambar').isVisible());
-    assert.equal(await tutor.element('F').textContent(), 'Ө');
-    assert.equal(await tutor.element('OptMon').getAttribute('aria-checked'), 'true');
+    assert.ok(await tutor.visible('Text1'));
+    assert.ok(await tutor.visible('ShapeSambar'));
+    assert.equal(await tutor.text('F'), 'Ө');
+    assert.equal(await tutor.attribute('OptMon', 'aria-checked'), 'true');
   });
 
   test('the highlight is seen at every character of the whole text', async () => {
-    let mark = await tutor.page.evaluate(markOf, 'Text1');
+    let mark = await tutor.evaluate(markOf, 'Text1');
     const text = mark.caption;
     assert.ok(text.endsWith('\r\n'));
     let wrapBlanks = 0;
@@ -81,7 +81,7 @@ describe('word typing', () => {
       const code = KEY_OF_LETTER.get(ch);
       assert.ok(code, `no key writes ${JSON.stringify(ch)}`);
       await pressKey(tutor, code, ch);
-      const next = await tutor.page.evaluate(markOf, 'Text1');
+      const next = await tutor.evaluate(markOf, 'Text1');
       assert.equal(next.selStart, mark.selStart + 1, `typing ${JSON.stringify(ch)} moved on`);
       if (ch === ' ' && next.top > mark.top + 1) ++wrapBlanks;
       mark = next;
@@ -89,24 +89,24 @@ describe('word typing', () => {
     assert.equal(text[mark.selStart], '\r', 'typed to the closing line break');
     assert.ok(mark.seen, 'the closing line break is marked');
     assert.ok(wrapBlanks >= 3, `only ${wrapBlanks} blanks ending a wrapped line`);
-    assert.equal(await tutor.element('txtCountError').textContent(), '0');
+    assert.equal(await tutor.text('txtCountError'), '0');
   });
 
   test('a wrong letter beeps and counts a miss, the highlight stays', async () => {
-    const before = await tutor.page.evaluate(markOf, 'Text1');
+    const before = await tutor.evaluate(markOf, 'Text1');
     const beeps = (await tutor.beeps()).length;
     await pressKey(tutor, 'KeyQ', 'ф');
-    const afterMiss = await tutor.page.evaluate(markOf, 'Text1');
+    const afterMiss = await tutor.evaluate(markOf, 'Text1');
     assert.equal(afterMiss.selStart, before.selStart);
     assert.ok(afterMiss.seen);
-    assert.equal(await tutor.element('txtCountError').textContent(), '1');
+    assert.equal(await tutor.text('txtCountError'), '1');
     assert.equal((await tutor.beeps()).length, beeps + 1);
   });
 
   test('back (Буцах) returns to idle and stops the timer', async () => {
-    await tutor.element('lblMenu1').click();
-    await tutor.element('lblSubMenu3').click();
-    assert.ok(!(await tutor.element('Text1').isVisible()));
+    await tutor.click('lblMenu1');
+    await tutor.click('lblSubMenu3');
+    assert.ok(!(await tutor.visible('Text1')));
     assert.equal(await tutor.timerRunning(), false);
   });
 });
@@ -115,24 +115,23 @@ describe('free typing', () => {
   let tutor;
   before(async () => {
     tutor = await openTutor();
-    await tutor.element('lblMenu1').click();
-    await tutor.element('lblSubMenu2').click();
+    await tutor.click('lblMenu1');
+    await tutor.click('lblSubMenu2');
   });
   after(() => tutor.close());
 
   test('every key writes its Mongolian letter at the end, untimed', async () => {
-    const box = tutor.element('Text2');
-    assert.ok(await box.isVisible());
-    const start = await box.textContent();
+    assert.ok(await tutor.visible('Text2'));
+    const start = await tutor.text('Text2');
     for (const [code, letter] of [['KeyG', 'а'], ['KeyJ', 'р'], ['KeyD', 'б'], ['KeyG', 'а'], ['KeyH', 'х']]) {
       await pressKey(tutor, code, letter);
     }
-    assert.equal(await box.textContent(), `${start}арбах`);
+    assert.equal(await tutor.text('Text2'), `${start}арбах`);
     assert.equal(await tutor.timerRunning(), false);
   });
 
   test('a long text keeps its end in view', async () => {
-    const state = () => tutor.page.evaluate(() => {
+    const state = () => tutor.evaluate(() => {
       const box = document.querySelector('[data-name="Text2"]');
       return {
         overflows: box.scrollHeight > box.clientHeight + 20,
@@ -145,5 +144,5 @@ describe('free typing', () => {
     assert.deepEqual(await state(), { overflows: true, endInView: true });
   });
 
-  test('no page errors', () => assert.deepEqual(tutor.errors, []));
+  test('no page errors', async () => assert.deepEqual(await tutor.errors(), []));
 });

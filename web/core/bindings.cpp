@@ -1,13 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Arvan developers
 
-// The page's way into the core: one Tutor, with one entry per event of the
-// window, each answering with the controls that the event changed (JSON, so
-// that one string crosses to JavaScript instead of one call per property).
+// The page's way into the core: plain exported functions over one tutor,
+// one per event of the window, each answering with the controls that the
+// event changed as JSON in the core's memory (arvan_answer_length bytes at
+// the pointer returned, valid until the next call), which the page decodes
+// at once. Plain functions rather than embind: nothing is made at run time
+// (the page's policy allows no eval), and the page's script and the core
+// are 24 KiB smaller.
 
-#include <emscripten/bind.h>
+#include <emscripten/emscripten.h>
+
+#include <optional>
+#include <string>
 
 #include "app/main_window.h"
+#include "app/mode.h"
+#include "keyboard/key_slots.h"
 #include "keyboard/physical_keys.h"
 #include "web/core/browser_platform.h"
 #include "web/core/form_view.h"
@@ -18,74 +27,104 @@ namespace {
 
 class Tutor {
  public:
-  explicit Tutor(emscripten::val services)
-      : platform_(std::move(services)), hit_(platform_), view_(hit_.form()) {}
+  Tutor() : hit_(platform_), view_(hit_.form()) {}
 
-  // Every control as designed, before start-up, as UTF-8 in the core's
-  // memory, valid until the next call: the page decodes all of it at once
-  // (TextDecoder), where embind would copy it a byte at a time.
-  emscripten::val controls() {
-    controls_ = describeControls(hit_, view_);
-    return emscripten::val(emscripten::typed_memory_view(
-        controls_.size(), reinterpret_cast<const unsigned char*>(controls_.data())));
-  }
-  // The timer as designed.
-  [[nodiscard]] int timerInterval() const { return hit_.form().timSeconds.interval; }
+  FormHit& hit() { return hit_; }
+  FormView& view() { return view_; }
 
-  std::string load() {
-    hit_.load();
-    return describeChanges(hit_, view_);
-  }
-  std::string click(int index) {
-    if (index >= 0 && index < static_cast<int>(view_.controls().size())) {
-      hit_.click(*view_.controls()[static_cast<std::size_t>(index)]);
+  // Whether the tutor has a use for a key in its present mode, asked before
+  // its key-down: while idle none; in a drill every key it knows (each is
+  // judged) and in the typing modes the keys of the slots, and Alt, which
+  // then opens no menu of the browser.
+  [[nodiscard]] bool takesKey(int keyCode) const {
+    switch (modeOf(hit_.form())) {
+      case Mode::Idle:
+        return false;
+      case Mode::KeyDrill:
+        return keyCode != 0;
+      case Mode::WordTyping:
+      case Mode::FreeTyping:
+        return keyCode == kAltKeyCode || slotForKeyCode(keyCode).has_value();
     }
-    return describeChanges(hit_, view_);
-  }
-  std::string clickBackground() {
-    hit_.clickBackground();
-    return describeChanges(hit_, view_);
-  }
-  std::string keyDown(int keyCode) {
-    hit_.keyDown(keyCode);
-    return describeChanges(hit_, view_);
-  }
-  std::string keyUp(int keyCode) {
-    hit_.keyUp(keyCode);
-    return describeChanges(hit_, view_);
-  }
-  std::string tick() {
-    hit_.tick();
-    return describeChanges(hit_, view_);
+    return false;
   }
 
  private:
   BrowserPlatform platform_;
   FormHit hit_;
   FormView view_;
-  std::string controls_;
 };
 
-// For the page, 0 is a key that neither table knows.
-int keyCodeOfPosition(const std::string& name) { return keyCodeFromPositionName(name).value_or(0); }
-int keyCodeOfCharacter(const std::string& character) {
-  return keyCodeWriting(character).value_or(0);
+std::optional<Tutor> tutor;
+std::string answer;
+
+const char* answerWith(std::string text) {
+  answer = std::move(text);
+  return answer.data();
 }
+
+const char* changes() { return answerWith(describeChanges(tutor->hit(), tutor->view())); }
 
 }  // namespace
 }  // namespace arvan
 
-EMSCRIPTEN_BINDINGS(arvan) {
-  emscripten::class_<arvan::Tutor>("Tutor")
-      .constructor<emscripten::val>()
-      .function("controls", &arvan::Tutor::controls)
-      .function("timerInterval", &arvan::Tutor::timerInterval)
-      .function("load", &arvan::Tutor::load)
-      .function("click", &arvan::Tutor::click)
-      .function("clickBackground", &arvan::Tutor::clickBackground)
-      .function("keyDown", &arvan::Tutor::keyDown)
-      .function("keyUp", &arvan::Tutor::keyUp)
-      .function("tick", &arvan::Tutor::tick);
-  emscripten::function("keyCodeOfPosition", &arvan::keyCodeOfPosition);
-  emscripten::function("keyCodeOfCharacter", &arvan::keyCodeOfCharacter);
+using arvan::tutor;
+
+extern "C" {
+
+// Makes the tutor, as designed, before start-up; answers every control.
+EMSCRIPTEN_KEEPALIVE const char* arvan_start() {
+  tutor.emplace();
+  return arvan::answerWith(arvan::describeControls(tutor->hit(), tutor->view()));
 }
+
+EMSCRIPTEN_KEEPALIVE int arvan_answer_length() { return static_cast<int>(arvan::answer.size()); }
+
+EMSCRIPTEN_KEEPALIVE const char* arvan_load() {
+  tutor->hit().load();
+  return arvan::changes();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* arvan_click(int index) {
+  const auto& controls = tutor->view().controls();
+  if (index >= 0 && index < static_cast<int>(controls.size())) {
+    tutor->hit().click(*controls[static_cast<std::size_t>(index)]);
+  }
+  return arvan::changes();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* arvan_click_background() {
+  tutor->hit().clickBackground();
+  return arvan::changes();
+}
+
+EMSCRIPTEN_KEEPALIVE int arvan_takes_key(int keyCode) { return tutor->takesKey(keyCode) ? 1 : 0; }
+
+EMSCRIPTEN_KEEPALIVE const char* arvan_key_down(int keyCode) {
+  tutor->hit().keyDown(keyCode);
+  return arvan::changes();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* arvan_key_up(int keyCode) {
+  tutor->hit().keyUp(keyCode);
+  return arvan::changes();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* arvan_tick() {
+  tutor->hit().tick();
+  return arvan::changes();
+}
+
+// The key code of a browser's name for a key position ("KeyQ"), 0 for none.
+EMSCRIPTEN_KEEPALIVE int arvan_key_code_of_position(const char* name) {
+  return arvan::keyCodeFromPositionName(name).value_or(0);
+}
+
+// The key code of a key's meaning as the browser names it: a key that
+// writes no character by its name, any other by the character it wrote; 0
+// for none.
+EMSCRIPTEN_KEEPALIVE int arvan_key_code_of_key(const char* key) {
+  return arvan::keyCodeFromKeyName(key).value_or(arvan::keyCodeWriting(key).value_or(0));
+}
+
+}  // extern "C"

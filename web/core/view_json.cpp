@@ -5,8 +5,12 @@
 #include <cstdio>
 #include <string_view>
 
+#include "app/drawing.h"
+
 namespace arvan {
 namespace {
+
+constexpr int kTwipsPerPixel = 15;  // at 96 dots per inch, as designed
 
 std::string_view kindName(ControlKind kind) {
   switch (kind) {
@@ -151,6 +155,20 @@ void describe(std::string& out, const FormHit& hit, const FormView& view, int in
   json.field("multiLine", c.multiLine);
   json.field("caption", c.caption);
   json.field("picture", c.picture);
+  if (c.kind == ControlKind::Image) {
+    const PictureDrawing drawn = pictureDrawing(c.picture);
+    json.field("drawing", drawn.drawing);
+    json.field("mirrored", drawn.mirrored);
+    json.field("markedFinger", drawn.markedFinger);
+  }
+  if (c.kind == ControlKind::Shape && c.form == ShapeForm::RoundedRectangle) {
+    // Of the pen's middle line, as the desktop draws it: an inside-solid
+    // pen keeps within the rectangle.
+    const int pen = c.borderWidth * kTwipsPerPixel;
+    const int inset = c.borderStyle == kBorderInsideSolid ? pen : 0;
+    json.field("cornerRadius",
+               roundedCornerRadius(c.rect.width - inset, c.rect.height - inset) + pen / 2.0);
+  }
   json.field("visible", c.visible);
   json.field("enabled", c.enabled);
   json.field("value", c.value);

@@ -9,7 +9,7 @@
 // the closing line break, and keeps it in view.
 
 import { cssColour } from './colours.js';
-import { place, setFont } from './twips.js';
+import { place, setFont, setStyle } from './twips.js';
 
 // Text boxes show a line end (CR LF) as one break; the core counts both.
 export function shownText(text) {
@@ -40,9 +40,10 @@ export function markedParts(text, selStart, selLength) {
 
 function showTextBox(element, c) {
   const box = element;
-  box.style.backgroundColor = cssColour(c.backColour);
-  box.style.color = cssColour(c.foreColour);
+  setStyle(box, 'backgroundColor', cssColour(c.backColour));
+  setStyle(box, 'color', cssColour(c.foreColour));
   box.classList.toggle('bordered', c.bordered);
+  box.classList.toggle('disabled', !c.enabled);
   if (!c.multiLine) {
     if (box.textContent !== c.caption) box.textContent = c.caption;
     return;
@@ -59,10 +60,9 @@ function showTextBox(element, c) {
     afterNode.data = after;
     mark.hidden = marked === '';
   }
-  // Scrolling reads the layout, which a hidden box does not have: reading it
-  // would lay out the whole page there and then. A hidden box scrolls when
-  // it shows.
-  if (box.hidden) {
+  // Scrolling reads the layout: reading it would lay out the whole page
+  // there and then, which a hidden box need not. It scrolls when it shows.
+  if (box.classList.contains('unseen')) {
     box.scrollOwed ||= changedText;
     return;
   }
@@ -146,7 +146,7 @@ export function makeChild(c) {
 // `frame` is the state of the control's frame, or null.
 export function showChild(element, c, frame) {
   const r = c.rect;
-  element.hidden = !c.visible;
+  element.classList.toggle('unseen', !c.visible);
   place(element, r.left, r.top, r.width, r.height);
   setFont(element, c.font);
   const enabled = c.enabled && (frame === null || frame.enabled);
@@ -155,25 +155,25 @@ export function showChild(element, c, frame) {
       showTextBox(element, c);
       break;
     case 'frame':
-      element.style.backgroundColor = cssColour(c.backColour);
-      element.style.color = cssColour(c.foreColour);
+      setStyle(element, 'backgroundColor', cssColour(c.backColour));
+      setStyle(element, 'color', cssColour(c.foreColour));
       element.firstChild.textContent = c.caption;
       break;
     case 'optionButton':
-      element.style.backgroundColor = cssColour(c.backColour);
-      element.style.color = cssColour(c.foreColour);
+      setStyle(element, 'backgroundColor', cssColour(c.backColour));
+      setStyle(element, 'color', cssColour(c.foreColour));
       element.firstChild.textContent = c.caption;
       element.setAttribute('aria-checked', String(c.value !== 0));
       element.classList.toggle('disabled', !enabled);
       break;
     case 'commandButton':
-      element.style.backgroundColor = cssColour(c.backColour);
-      element.style.color = cssColour(c.foreColour);
+      setStyle(element, 'backgroundColor', cssColour(c.backColour));
+      setStyle(element, 'color', cssColour(c.foreColour));
       element.textContent = c.caption;
       element.disabled = !enabled;
       break;
     case 'progressBar':
-      element.firstChild.style.width = `${Math.max(0, Math.min(100, c.value))}%`;
+      setStyle(element.firstChild, 'width', `${Math.max(0, Math.min(100, c.value))}%`);
       element.setAttribute('aria-valuenow', String(c.value));
       break;
     default:

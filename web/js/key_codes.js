@@ -9,18 +9,11 @@
 
 export const UNKNOWN_KEY = 0;
 
-// Keys that write no character, by the name the browser gives them.
-const CONTROL_KEYS = new Map([
-  ['Alt', 18], ['AltGraph', 18], ['Shift', 16], ['Control', 17], ['Enter', 13], ['Escape', 27],
-]);
-
-// `core` answers keyCodeOfPosition(code) and keyCodeOfCharacter(key), 0 for none.
+// `core` answers keyCodeOfPosition(code) and keyCodeOfKey(key), 0 for none.
 export function keyCodeOf(event, core) {
   if (event.code && event.code !== 'Unidentified') {
     const code = core.keyCodeOfPosition(event.code);
     if (code !== UNKNOWN_KEY) return code;
   }
-  const key = event.key ?? '';
-  if (CONTROL_KEYS.has(key)) return CONTROL_KEYS.get(key);
-  return [...key].length === 1 ? core.keyCodeOfCharacter(key) : UNKNOWN_KEY;
+  return core.keyCodeOfKey(event.key ?? '');
 }

@@ -9,8 +9,9 @@
 import createArvan from '../arvan.mjs';
 import { Bell } from './bell.js';
 import { isChild, makeChild, showChild } from './child_controls.js';
+import { Core } from './core.js';
 import { DRAWINGS } from './drawings.js';
-import { keyCodeOf } from './key_codes.js';
+import { keyCodeOf, UNKNOWN_KEY } from './key_codes.js';
 import { Pictures } from './pictures.js';
 import { browserServices } from './services.js';
 import { isWindowless, makeWindowless, showWindowless } from './windowless.js';
@@ -25,6 +26,7 @@ class Page {
     this.elements = [];
     this.timer = { enabled: false, interval: 0, handle: null };
     this.pressed = null; // what a pointer went down on
+    this.taken = new Set(); // the key codes whose key-down the page took
     this.closed = false;
   }
 
@@ -56,8 +58,7 @@ class Page {
   }
 
   // Shows what an event changed and sets the timer as the core left it.
-  apply(json) {
-    const changes = JSON.parse(json);
+  apply(changes) {
     for (const c of changes.changed) {
       this.controls[c.index] = c;
       this.show(c);
@@ -120,11 +121,20 @@ class Page {
     }
   }
 
+  // A key reaches the core unless it is one the core does not know or part
+  // of a combination with Ctrl or Meta, which are the browser's; the page
+  // takes from the browser only the keys that the core has a use for in
+  // its mode, and a key's release with its press, so that reload, zoom and
+  // the browser's other keys work while the tutor ignores keys.
   onKey(event, down) {
     if (this.closed) return;
     this.bell.unlock();
-    const code = keyCodeOf(event, this.module);
-    event.preventDefault();
+    const code = keyCodeOf(event, this.core);
+    if (code === UNKNOWN_KEY || event.ctrlKey || event.metaKey) return;
+    const taken = down ? this.core.takesKey(code) : this.taken.has(code);
+    if (down && taken) this.taken.add(code);
+    if (!down) this.taken.delete(code);
+    if (taken) event.preventDefault();
     this.apply(down ? this.core.keyDown(code) : this.core.keyUp(code));
   }
 
@@ -180,13 +190,11 @@ function drawnFormShown() {
 
 async function start() {
   const bell = new Bell();
-  const [module] = await Promise.all([createArvan(), drawnFormShown()]);
   let page = null;
-  const services = browserServices({ bell, onClose: () => page?.close() });
-  const core = new module.Tutor(services);
-  const controls = JSON.parse(new TextDecoder().decode(core.controls()));
-  page = new Page(core, controls, new Pictures(DRAWINGS), bell);
-  page.module = module;
+  const arvanServices = browserServices({ bell, onClose: () => page?.close() });
+  const [module] = await Promise.all([createArvan({ arvanServices }), drawnFormShown()]);
+  const core = new Core(module);
+  page = new Page(core, core.start(), new Pictures(DRAWINGS), bell);
   page.build();
   bell.openLater(afterNextFrameDrawn);
   page.apply(core.load());

@@ -2,13 +2,11 @@
 // Copyright (C) 2026 Arvan developers
 
 // The pictures of the form, from the SVG drawings of assets/, each
-// stretched to its control's rectangle as the desktop draws it. A hand
-// picture is named "hand-left-3" (the left hand, its middle finger
-// marked): the hand drawing with that finger recoloured red, and the right
-// hand the left one mirrored. The page draws them inline: an <img> of each
-// would cost the browser a document of its own before the first frame.
-
-const HAND = /^hand-(left|right)-([0-5])$/;
+// stretched to its control's rectangle as the desktop draws it. The core
+// says which drawing an image shows, whether mirrored, and which finger of
+// a hand is marked (recoloured red). The page draws them inline: an <img>
+// of each would cost the browser a document of its own before the first
+// frame.
 
 function stretched(svg) {
   return svg.replace(/<svg\b/, '<svg preserveAspectRatio="none"');
@@ -34,21 +32,12 @@ export class Pictures {
     this.drawings = drawings;
   }
 
-  static fileOf(picture) {
-    return HAND.test(picture) ? 'hand' : picture;
-  }
-
-  isMirrored(picture) {
-    return HAND.exec(picture)?.[1] === 'right';
-  }
-
-  // The picture as SVG markup with its ids starting with `prefix`, or ''
-  // where the drawing is missing.
-  markupOf(picture, prefix) {
-    let svg = this.drawings.get(Pictures.fileOf(picture));
+  // The picture of an image control ({ drawing, markedFinger }) as SVG
+  // markup with its ids starting with `prefix`, or '' where the drawing is
+  // missing.
+  markupOf({ drawing, markedFinger }, prefix) {
+    const svg = this.drawings.get(drawing);
     if (svg === undefined) return '';
-    const hand = HAND.exec(picture);
-    if (hand) svg = markFinger(svg, Number(hand[2]));
-    return ownIds(stretched(svg), prefix);
+    return ownIds(stretched(markFinger(svg, markedFinger)), prefix);
   }
 }

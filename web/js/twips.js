@@ -9,16 +9,24 @@ export const POINT = 20; // twips
 
 export const tw = (twips) => `calc(var(--s) * ${twips})`;
 
+// Sets a style property only where it changes: WebKit restyles an element
+// for every write, the same value included.
+export function setStyle(element, name, value) {
+  element.shownStyle ??= {};
+  if (element.shownStyle[name] === value) return;
+  element.shownStyle[name] = value;
+  element.style[name] = value;
+}
+
 export function place(element, left, top, width, height) {
-  const s = element.style;
-  s.left = tw(left);
-  s.top = tw(top);
-  if (width !== undefined) s.width = tw(width);
-  if (height !== undefined) s.height = tw(height);
+  setStyle(element, 'left', tw(left));
+  setStyle(element, 'top', tw(top));
+  if (width !== undefined) setStyle(element, 'width', tw(width));
+  if (height !== undefined) setStyle(element, 'height', tw(height));
 }
 
 export function setFont(element, font) {
-  element.style.fontSize = tw(font.points * POINT);
-  element.style.fontWeight = font.bold ? 'bold' : 'normal';
+  setStyle(element, 'fontSize', tw(font.points * POINT));
+  setStyle(element, 'fontWeight', font.bold ? 'bold' : 'normal');
   element.classList.toggle('system-font', font.systemDefault);
 }

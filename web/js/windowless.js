@@ -6,7 +6,7 @@
 // clicks; labels and images do, as the desktop's hit test has it.
 
 import { cssColour } from './colours.js';
-import { place, setFont, tw, TWIPS_PER_PIXEL } from './twips.js';
+import { place, setFont, setStyle, tw, TWIPS_PER_PIXEL } from './twips.js';
 
 const INSIDE_SOLID = 6;
 
@@ -20,32 +20,29 @@ function showShape(element, c) {
   // Solid borders straddle the edge; inside-solid ones keep within it.
   const outward = c.borderStyle === INSIDE_SOLID ? 0 : pen / 2;
   place(element, r.left - outward, r.top - outward, r.width + 2 * outward, r.height + 2 * outward);
-  element.style.borderWidth = tw(pen);
-  element.style.borderColor = cssColour(c.borderColour);
-  element.style.backgroundColor = c.opaque ? cssColour(c.backColour) : 'transparent';
+  setStyle(element, 'borderWidth', tw(pen));
+  setStyle(element, 'borderColor', cssColour(c.borderColour));
+  setStyle(element, 'backgroundColor', c.opaque ? cssColour(c.backColour) : 'transparent');
   if (c.form === 'oval') {
-    element.style.borderRadius = '50%';
+    setStyle(element, 'borderRadius', '50%');
   } else if (c.form === 'roundedRectangle') {
-    // The radius of the pen's middle line, as the desktop draws it.
-    const inset = c.borderStyle === INSIDE_SOLID ? pen : 0;
-    const radius = Math.min(r.width - inset, r.height - inset) * 0.16;
-    element.style.borderRadius = tw(radius + pen / 2);
+    setStyle(element, 'borderRadius', tw(c.cornerRadius));
   } else {
-    element.style.borderRadius = '0';
+    setStyle(element, 'borderRadius', '0');
   }
 }
 
 function showLabel(element, c) {
   const r = c.rect;
   place(element, r.left, r.top);
-  element.style.width = c.autoSize ? 'auto' : tw(r.width);
-  element.style[c.autoSize || c.wordWrap ? 'minHeight' : 'height'] = tw(r.height);
+  setStyle(element, 'width', c.autoSize ? 'auto' : tw(r.width));
+  setStyle(element, c.autoSize || c.wordWrap ? 'minHeight' : 'height', tw(r.height));
   element.classList.toggle('wrap', c.wordWrap);
   element.classList.toggle('bordered', c.bordered);
   element.classList.toggle('centre', c.alignment === 'centre');
   element.classList.toggle('disabled', !c.enabled);
-  element.style.backgroundColor = c.opaque ? cssColour(c.backColour) : 'transparent';
-  element.style.color = cssColour(c.foreColour);
+  setStyle(element, 'backgroundColor', c.opaque ? cssColour(c.backColour) : 'transparent');
+  setStyle(element, 'color', cssColour(c.foreColour));
   setFont(element, c.font);
   if (element.textContent !== c.caption) element.textContent = c.caption;
 }
@@ -55,9 +52,9 @@ function showImage(element, c, pictures) {
   place(element, r.left, r.top, r.width, r.height);
   if (element.dataset.picture !== c.picture) {
     element.dataset.picture = c.picture;
-    element.innerHTML = pictures.markupOf(c.picture, `c${c.index}-`);
+    element.innerHTML = pictures.markupOf(c, `c${c.index}-`);
   }
-  element.classList.toggle('mirrored', pictures.isMirrored(c.picture));
+  element.classList.toggle('mirrored', c.mirrored);
 }
 
 export function makeWindowless(c) {
@@ -68,7 +65,7 @@ export function makeWindowless(c) {
 }
 
 export function showWindowless(element, c, pictures) {
-  element.hidden = !c.visible;
+  element.classList.toggle('unseen', !c.visible);
   if (c.kind === 'shape') showShape(element, c);
   else if (c.kind === 'label') showLabel(element, c);
   else showImage(element, c, pictures);
