@@ -14,6 +14,7 @@
 
 #include "ui/fonts.h"
 #include "ui/form_painter.h"
+#include "ui/laid_out_text.h"
 #include "ui/pressure_bar.h"
 #include "ui/text_boxes.h"
 #include "ui/to_qt.h"
@@ -65,6 +66,11 @@ class FlatButton : public EnterClicks<QAbstractButton> {
  public:
   using EnterClicks::EnterClicks;
 
+  void setCaption(const QString& caption) {
+    setText(caption);
+    prepareCaption();
+  }
+
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
@@ -75,12 +81,28 @@ class FlatButton : public EnterClicks<QAbstractButton> {
     const QColor text =
         p.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText);
     painter.setPen(text);
-    const int margin = r.height() / 8;
-    painter.drawText(
-        r.adjusted(margin, 0, -margin, 0).translated(isDown() ? QPoint(1, 1) : QPoint()),
-        Qt::AlignCenter | Qt::TextWordWrap, this->text());
+    caption_.draw(painter, captionRect().translated(isDown() ? QPoint(1, 1) : QPoint()), kFlags,
+                  this->text());
     if (hasFocus()) drawFocusLine(painter, r, text);
   }
+  void resizeEvent(QResizeEvent* event) override {
+    EnterClicks::resizeEvent(event);
+    prepareCaption();
+  }
+  void changeEvent(QEvent* event) override {
+    EnterClicks::changeEvent(event);
+    if (event->type() == QEvent::FontChange) prepareCaption();
+  }
+
+ private:
+  static constexpr int kFlags = Qt::AlignCenter | Qt::TextWordWrap;
+  [[nodiscard]] QRect captionRect() const {
+    const int margin = height() / 8;
+    return rect().adjusted(margin, 0, -margin, 0);
+  }
+  void prepareCaption() { caption_.prepare(font(), captionRect().size(), kFlags, text()); }
+
+  LaidOutText caption_;
 };
 
 // An option button selected by a click anywhere on its designed rectangle,
@@ -254,7 +276,7 @@ void ChildControls::syncChild(Child& child) {
       static_cast<QRadioButton*>(widget)->setChecked(c.value != 0);
       break;
     case ControlKind::CommandButton:
-      if (newCaption) static_cast<QAbstractButton*>(widget)->setText(toQString(c.caption));
+      if (newCaption) static_cast<FlatButton*>(widget)->setCaption(toQString(c.caption));
       break;
     case ControlKind::ProgressBar:
       static_cast<PressureBar*>(widget)->setValue(c.value);

@@ -49,6 +49,19 @@ void fillPixels(QPainter& painter, const QRectF& area, const QColor& colour) {
   fillInBands(painter, pixels, colour);
 }
 
+// Where a label's caption is drawn in its drawn rectangle, and how.
+struct CaptionPlace {
+  QRectF rect;
+  int flags;
+};
+
+CaptionPlace captionPlaceOf(const Control& c, const QRectF& drawn) {
+  int flags = c.alignment == Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
+  flags |= c.wordWrap ? Qt::TextWordWrap : Qt::TextSingleLine;
+  if (c.bordered) flags |= Qt::AlignVCenter;
+  return {drawn.adjusted(c.bordered ? kTwipsPerPixel * 3 : 0, 0, 0, 0), flags};
+}
+
 }  // namespace
 
 bool isWindowless(const Control& control) {
@@ -142,13 +155,16 @@ const Control* FormPainter::labelOrImageAt(QPointF twips) const {
 }
 
 void FormPainter::prepare(const QTransform& toWindow, qreal ratio) {
-  for (const Windowless& w : windowless_) prepare(w, toWindow, ratio);
+  for (Windowless& w : windowless_) prepare(w, toWindow, ratio);
 }
 
-void FormPainter::prepare(const Windowless& w, const QTransform& toWindow, qreal ratio) {
+void FormPainter::prepare(Windowless& w, const QTransform& toWindow, qreal ratio) {
   const Control& c = *w.control;
   if (!c.visible) return;
-  if (c.kind == ControlKind::Shape) {
+  if (c.kind == ControlKind::Label && !c.caption.empty()) {
+    const CaptionPlace place = captionPlaceOf(c, w.drawn);
+    w.caption.prepare(fonts_.font(c.font), place.rect.size(), place.flags, toQString(c.caption));
+  } else if (c.kind == ControlKind::Shape) {
     sprites_.prepare(c, w.drawn, toWindow.m11() * ratio, ratio, DesignPlacement::kRenderHints,
                      [this, &c](QPainter& p) { paintShape(p, c, palette_); });
   } else if (c.kind == ControlKind::Image) {
@@ -224,11 +240,8 @@ void FormPainter::paintLabel(QPainter& painter, Windowless& w) {
   painter.setFont(fonts_.font(c.font));
   painter.setPen(c.enabled ? toQColor(c.foreColour, palette_)
                            : palette_.color(QPalette::Disabled, QPalette::WindowText));
-  int flags = c.alignment == Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
-  flags |= c.wordWrap ? Qt::TextWordWrap : Qt::TextSingleLine;
-  if (c.bordered) flags |= Qt::AlignVCenter;
-  w.caption.draw(painter, r.adjusted(c.bordered ? kTwipsPerPixel * 3 : 0, 0, 0, 0), flags,
-                 toQString(c.caption));
+  const CaptionPlace place = captionPlaceOf(c, r);
+  w.caption.draw(painter, place.rect, place.flags, toQString(c.caption));
 }
 
 }  // namespace arvan

@@ -58,7 +58,7 @@ class FormPainter {
   // Where a windowless control draws, in twips: a label sized to its caption
   // is as wide as its text.
   [[nodiscard]] QRectF drawnRect(const Control& control) const;
-  void prepare(const Windowless& w, const QTransform& toWindow, qreal ratio);
+  void prepare(Windowless& w, const QTransform& toWindow, qreal ratio);
   void paintLabel(QPainter& painter, Windowless& w);
   void paintControl(QPainter& painter, Windowless& w);
 

@@ -97,6 +97,15 @@ void FormWindow::refresh() {
   accessibleChanges_.announce();
 }
 
+bool FormWindow::event(QEvent* event) {
+  const bool handled = QWidget::event(event);
+  // A screen of another pixel ratio draws each look anew.
+  if (event->type() == QEvent::ScreenChangeInternal) {
+    painter_.prepare(placement_.transform(), devicePixelRatioF());
+  }
+  return handled;
+}
+
 void FormWindow::resizeEvent(QResizeEvent*) {
   placement_ = DesignPlacement::forWindow(size());
   children_->layout(placement_.scale, placement_.origin);

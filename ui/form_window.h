@@ -46,6 +46,7 @@ class FormWindow : public QWidget {
   void activate(const Control& control);
 
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;

@@ -8,9 +8,18 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/preparations.h"
+
 namespace arvan {
 
+void LaidOutText::prepare(const QFont& font, QSizeF room, int flags, const QString& text) {
+  if (layout_ == nullptr || text != text_ || room != room_ || flags != flags_ || font != font_) {
+    layOut(font, room, flags, text);
+  }
+}
+
 void LaidOutText::layOut(const QFont& font, QSizeF room, int flags, const QString& text) {
+  countPreparation();
   font_ = font;
   room_ = room;
   flags_ = flags;
@@ -50,10 +59,7 @@ void LaidOutText::layOut(const QFont& font, QSizeF room, int flags, const QStrin
 
 void LaidOutText::draw(QPainter& painter, const QRectF& rect, int flags, const QString& text) {
   if (text.isEmpty()) return;
-  if (layout_ == nullptr || text != text_ || rect.size() != room_ || flags != flags_ ||
-      painter.font() != font_) {
-    layOut(painter.font(), rect.size(), flags, text);
-  }
+  prepare(painter.font(), rect.size(), flags, text);
   const bool overflows = !rect.contains(bounds_.translated(rect.topLeft()));
   if (overflows) {
     painter.save();

@@ -11,6 +11,7 @@
 
 #include "app/drawing.h"
 #include "ui/device_pixels.h"
+#include "ui/preparations.h"
 
 namespace arvan {
 namespace {
@@ -41,6 +42,7 @@ std::pair<QByteArray, bool> drawingOf(std::string_view picture) {
 }
 
 QImage renderSvg(QSvgRenderer& renderer, bool mirrored, QSize devicePixels) {
+  countPreparation();
   QImage image(devicePixels, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
   QPainter painter(&image);

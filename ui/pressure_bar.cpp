@@ -8,6 +8,8 @@
 #include <QStylePainter>
 #include <algorithm>
 
+#include "ui/preparations.h"
+
 namespace arvan {
 namespace {
 
@@ -43,12 +45,14 @@ void PressureBar::setValue(int value) {
   const int from = std::min(filledEnd(value_), filledEnd(value)) - kEndMargin;
   const int to = std::max(filledEnd(value_), filledEnd(value)) + kEndMargin;
   value_ = value;
+  keepEnd();
   update(QRect(from, 0, to - from, height()));
 }
 
 PressureBar::PressureBar(QWidget* parent) : QWidget(parent) { setAutoFillBackground(true); }
 
 QImage PressureBar::drawnAt(int value) const {
+  countPreparation();
   QImage image(size(), QImage::Format_ARGB32_Premultiplied);
   image.fill(palette().color(backgroundRole()));
   QPainter painter(&image);
@@ -57,20 +61,37 @@ QImage PressureBar::drawnAt(int value) const {
   return image;
 }
 
-bool PressureBar::copy(QPainter& painter, const QRect& stretch) {
+void PressureBar::keep() {
   // Drawn at another pixel ratio, the style's bar and its copies part at
-  // its ends. None is made for the bar painted whole, as at first.
-  const QRect inner = rect().adjusted(kEndMargin, 0, -kEndMargin, 0);
-  if (devicePixelRatioF() != 1 || !inner.contains(stretch)) return false;
+  // its ends: the style draws the bar itself there.
+  if (devicePixelRatioF() != 1 || size().isEmpty()) {
+    keptFor_ = QSize();
+    return;
+  }
   if (keptFor_ != size()) {
     keptFor_ = size();
     empty_ = drawnAt(kMinimum);
     full_ = drawnAt(kMaximum);
     ends_.fill(QImage());
   }
-  const QRect end(filledEnd(value_) - kEndMargin, 0, 2 * kEndMargin, height());
-  QImage& drawnEnd = ends_[value_];
-  if (drawnEnd.isNull()) drawnEnd = drawnAt(value_).copy(end);
+  keepEnd();
+}
+
+void PressureBar::keepEnd() {
+  QImage& drawnEnd = ends_[static_cast<std::size_t>(value_)];
+  if (keptFor_.isEmpty() || !drawnEnd.isNull()) return;
+  drawnEnd = drawnAt(value_).copy(endOf(value_));
+}
+
+QRect PressureBar::endOf(int value) const {
+  return {filledEnd(value) - kEndMargin, 0, 2 * kEndMargin, height()};
+}
+
+bool PressureBar::copy(QPainter& painter, const QRect& stretch) {
+  const QRect inner = rect().adjusted(kEndMargin, 0, -kEndMargin, 0);
+  const QImage& drawnEnd = ends_[static_cast<std::size_t>(value_)];
+  if (keptFor_ != size() || drawnEnd.isNull() || !inner.contains(stretch)) return false;
+  const QRect end = endOf(value_);
   painter.setClipRect(stretch & QRect(0, 0, end.left(), height()));
   painter.drawImage(0, 0, full_);
   painter.setClipRect(stretch & QRect(end.right() + 1, 0, width(), height()));
@@ -86,10 +107,22 @@ void PressureBar::paintEvent(QPaintEvent* event) {
   painter.drawControl(QStyle::CE_ProgressBar, styleOption(value_));
 }
 
+bool PressureBar::event(QEvent* event) {
+  const bool handled = QWidget::event(event);
+  if (event->type() == QEvent::ScreenChangeInternal) keep();  // perhaps another pixel ratio
+  return handled;
+}
+
+void PressureBar::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  keep();
+}
+
 void PressureBar::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
   // A new palette, style or state draws another bar.
   keptFor_ = QSize();
-  QWidget::changeEvent(event);
+  keep();
 }
 
 }  // namespace arvan

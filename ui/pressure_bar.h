@@ -12,8 +12,9 @@
 // The style strokes and fills the whole bar however little of it is
 // repainted. So the bar keeps what the style draws over its background,
 // once for its size: the bar empty, the bar full, and around the end of the
-// filled part at each value. A changed stretch is copied from them. The bar
-// fills its background itself, so that the window paints nothing under it.
+// filled part at each value, when the value is set. A changed stretch is
+// copied from them. The bar fills its background itself, so that the window
+// paints nothing under it.
 
 #include <QImage>
 #include <QStyleOptionProgressBar>
@@ -30,7 +31,9 @@ class PressureBar : public QWidget {
   void setValue(int value);
 
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
 
  private:
@@ -39,6 +42,10 @@ class PressureBar : public QWidget {
   [[nodiscard]] int filledEnd(int value) const;
   // The bar at a value as the style draws it over its background.
   [[nodiscard]] QImage drawnAt(int value) const;
+  // Keeps the bar empty and full for its size, and the end at its value.
+  void keep();
+  void keepEnd();
+  [[nodiscard]] QRect endOf(int value) const;
   // Copies a stretch of the bar from what the style drew before; false at
   // a pixel ratio other than 1 and at the bar's ends, which the style draws.
   bool copy(QPainter& painter, const QRect& stretch);

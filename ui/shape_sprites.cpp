@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "ui/device_pixels.h"
+#include "ui/preparations.h"
 
 namespace arvan {
 namespace {
@@ -37,6 +38,7 @@ const QImage* ShapeSprites::spriteOf(const Control& c, const QRectF& drawn, doub
                   c.borderColour, c.opaque,     c.borderStyle, c.borderWidth};
   auto found = sprites_.find(look);
   if (found == sprites_.end()) {
+    countPreparation();
     QImage sprite(size, QImage::Format_ARGB32_Premultiplied);
     sprite.fill(Qt::transparent);
     QPainter p(&sprite);

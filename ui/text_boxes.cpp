@@ -11,6 +11,7 @@
 #include <QTextLayout>
 #include <algorithm>
 
+#include "ui/preparations.h"
 #include "ui/to_qt.h"
 
 namespace arvan {
@@ -46,35 +47,78 @@ LineBox::LineBox(QWidget* parent, bool framed) : QWidget(parent), framed_(framed
 void LineBox::setText(const QString& text) {
   if (text == text_) return;
   text_ = text;
+  measureText();
   update();
 }
 
+bool LineBox::event(QEvent* event) {
+  const bool handled = QWidget::event(event);
+  // On a screen of another pixel ratio a count is drawn otherwise.
+  if (event->type() == QEvent::ScreenChangeInternal) {
+    measureText();
+    keepPanel();
+  }
+  return handled;
+}
+
+void LineBox::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  keepPanel();
+}
+
 void LineBox::changeEvent(QEvent* event) {
-  // A new palette, style, font or state draws another box.
-  drawnPanel_ = QImage();
-  if (event->type() == QEvent::FontChange) takeDigits();
   QWidget::changeEvent(event);
+  // A new palette, style, font or state draws another box.
+  if (event->type() == QEvent::FontChange) {
+    takeDigits();
+    measureText();
+  }
+  drawnPanel_ = QImage();
+  keepPanel();
+}
+
+QStyleOptionFrame LineBox::panelOption() const {
+  QStyleOptionFrame panel;
+  panel.initFrom(this);
+  panel.rect = contentsRect();
+  panel.lineWidth = framed_ ? style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &panel, this) : 0;
+  panel.state |= QStyle::State_Sunken | QStyle::State_ReadOnly;
+  return panel;
+}
+
+void LineBox::keepPanel() {
+  if (devicePixelRatioF() != 1 || size().isEmpty()) {
+    drawnPanel_ = QImage();
+    return;
+  }
+  if (drawnPanel_.size() == size()) return;
+  countPreparation();
+  drawnPanel_ = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+  drawnPanel_.fill(palette().color(backgroundRole()));
+  QPainter onPanel(&drawnPanel_);
+  const QStyleOptionFrame panel = panelOption();
+  style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &onPanel, this);
+}
+
+void LineBox::measureText() {
+  if (asCount()) return;  // drawn from its digits' glyphs
+  countPreparation();
+  const QFontMetrics metrics = fontMetrics();
+  shownText_.setText(text_);
+  shownText_.prepare(QTransform(), font());
+  textAdvance_ = metrics.horizontalAdvance(text_);
+  textHeight_ = std::max(metrics.boundingRect(text_).height(), metrics.height());
 }
 
 // Paints as QLineEdit paints itself when read-only, unfocused, aligned left
 // and showing the end of a text too long for it.
 void LineBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  QStyleOptionFrame panel;
-  panel.initFrom(this);
-  panel.rect = contentsRect();
-  panel.lineWidth = framed_ ? style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &panel, this) : 0;
-  panel.state |= QStyle::State_Sunken | QStyle::State_ReadOnly;
-  if (devicePixelRatioF() != 1) {
-    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
-  } else {
-    if (drawnPanel_.size() != size()) {
-      drawnPanel_ = QImage(size(), QImage::Format_ARGB32_Premultiplied);
-      drawnPanel_.fill(palette().color(backgroundRole()));
-      QPainter onPanel(&drawnPanel_);
-      style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &onPanel, this);
-    }
+  const QStyleOptionFrame panel = panelOption();
+  if (drawnPanel_.size() == size()) {
     painter.drawImage(0, 0, drawnPanel_);
+  } else {
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
   }
 
   // QLineEdit's text starts 2 pixels into its contents, centred across.
@@ -83,10 +127,9 @@ void LineBox::paintEvent(QPaintEvent*) {
   const QFontMetrics metrics = fontMetrics();
   const std::optional<Count> count = asCount();
   // A digit's ink stays within the font's height.
-  const int height =
-      count ? metrics.height() : std::max(metrics.boundingRect(text_).height(), metrics.height());
+  const int height = count ? metrics.height() : textHeight_;
   const int width = contents.width() - 2 * kMargin;
-  const int used = (count ? count->advance : metrics.horizontalAdvance(text_)) + 1;
+  const int used = (count ? count->advance : textAdvance_) + 1;
   const QPoint baseline(contents.x() + kMargin - std::max(0, used - width),
                         contents.y() + (contents.height() - height + 1) / 2 + metrics.ascent());
   painter.setClipRect(contents);
@@ -94,7 +137,7 @@ void LineBox::paintEvent(QPaintEvent*) {
   if (count) {
     painter.drawGlyphRun(baseline, count->glyphs);
   } else {
-    painter.drawText(baseline, text_);
+    painter.drawStaticText(baseline - QPoint(0, metrics.ascent()), shownText_);
   }
 }
 

@@ -9,6 +9,8 @@
 #include <QImage>
 #include <QPlainTextEdit>
 #include <QRawFont>
+#include <QStaticText>
+#include <QStyleOptionFrame>
 #include <QWidget>
 #include <optional>
 #include <string>
@@ -21,7 +23,8 @@ namespace arvan {
 // out as the box is painted. QLineEdit lays its text out, moves its cursor
 // and sends its signals on every change: a tenth of a millisecond of each
 // key that counts. The box over its background, which it fills, is drawn
-// by the style once for its size and then copied under each new text.
+// by the style once for its size and then copied under each new text; a
+// text that is not a count is measured and laid out when it is set.
 class LineBox : public QWidget {
  public:
   LineBox(QWidget* parent, bool framed);
@@ -30,10 +33,15 @@ class LineBox : public QWidget {
   void setText(const QString& text);
 
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
 
  private:
+  [[nodiscard]] QStyleOptionFrame panelOption() const;
+  void keepPanel();
+  void measureText();
   // A count is drawn from its digits' glyphs, taken from the box's font
   // when the font is set: a digit is one glyph with one advance, as shaping
   // gives it, and shaping each new count cost the counter half its paint.
@@ -46,6 +54,9 @@ class LineBox : public QWidget {
   [[nodiscard]] std::optional<Count> asCount() const;
 
   QString text_;
+  QStaticText shownText_;  // a text that is not a count, laid out
+  int textAdvance_ = 0;
+  int textHeight_ = 0;
   bool framed_;
   QImage drawnPanel_;           // at a pixel ratio of 1; none is kept at another
   QRawFont digitsFont_;         // none until a font is set, or where its face lacks a digit
