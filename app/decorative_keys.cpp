@@ -19,11 +19,11 @@ struct RowStyle {
 };
 
 constexpr RowStyle kFunctionRow{5760, 495, 75, 45, 360, 150, 120};
-constexpr RowStyle kNumberRow{6360, 615, 90, 45, 480, 180, 150};
-constexpr RowStyle kQRow{7080, 615, 90, 45, 480, 180, 150};
-constexpr RowStyle kARow{7800, 615, 90, 45, 480, 180, 150};
-constexpr RowStyle kZRow{8520, 615, 90, 45, 480, 180, 150};
-constexpr RowStyle kBottomRow{9240, 615, 90, 45, 480, 180, 150};
+constexpr RowStyle kNumberRow{6360, kKeyHeight, 90, 45, 480, 180, 150};
+constexpr RowStyle kQRow{kKeyRowTops[0], kKeyHeight, 90, 45, 480, 180, 150};
+constexpr RowStyle kARow{kKeyRowTops[1], kKeyHeight, 90, 45, 480, 180, 150};
+constexpr RowStyle kZRow{kKeyRowTops[2], kKeyHeight, 90, 45, 480, 180, 150};
+constexpr RowStyle kBottomRow{kKeyRowTops[3], kKeyHeight, 90, 45, 480, 180, 150};
 
 constexpr int kCaptionRight = 150;  // from the outline's left
 constexpr Font kCaptionFont{9, true};

@@ -37,7 +37,7 @@
 #include "bench/practice_text_keys.h"
 #include "bench/watched_program.h"
 #include "keyboard/key_slots.h"
-#include "keyboard/physical_keys.h"
+#include "tests/x11_keys.h"
 #include "ui/design_placement.h"
 
 using namespace arvan;
@@ -63,9 +63,7 @@ double median(std::vector<double> v) {
 }
 
 // The X key code (evdev + 8) of a key slot.
-std::uint8_t xKeyOf(int slot) {
-  return static_cast<std::uint8_t>(scanCodeOf(ScanCodeSet::Xkb, keyAt(slot).keyCode).value_or(0));
-}
+std::uint8_t xKeyOf(int slot) { return static_cast<std::uint8_t>(testing::x11KeyOfSlot(slot)); }
 
 // The program's window under XTEST's keys and pointer, its damage watched.
 class Player {

@@ -13,12 +13,11 @@
 
 #include "app/practice_text.h"
 #include "keyboard/key_slots.h"
-#include "keyboard/physical_keys.h"
+#include "tests/x11_keys.h"
 
 namespace arvan::bench {
 
 inline std::vector<std::uint32_t> practiceTextKeys() {
-  constexpr int kEnterKeyCode = 13;
   std::vector<std::uint32_t> keys;
   std::string_view text = kPracticeText;
   while (!text.empty()) {
@@ -27,8 +26,7 @@ inline std::vector<std::uint32_t> practiceTextKeys() {
       ++length;
     }
     const std::optional<int> slot = slotTyping(text.substr(0, length));
-    const int keyCode = slot ? keyAt(*slot).keyCode : kEnterKeyCode;
-    keys.push_back(scanCodeOf(ScanCodeSet::Xkb, keyCode).value_or(0));
+    keys.push_back(slot ? testing::x11KeyOfSlot(*slot) : testing::kEnterX11Key);
     text.remove_prefix(length);
   }
   return keys;

@@ -71,7 +71,8 @@ void unlockRunControls(Form& form) { setRunControlsEnabled(form, true); }
 
 int drawSlot(Platform& platform) {
   const float r = platform.random();
-  const int slot = static_cast<int>(r * 34.0f) + 1;
+  // Any slot but the first: 1 to 34.
+  const int slot = static_cast<int>(r * static_cast<float>(kSpaceBarSlot)) + 1;
   return std::clamp(slot, 1, kSpaceBarSlot);
 }
 

@@ -8,7 +8,11 @@
 namespace arvan {
 
 // Positions and sizes are in twips (1/1440 inch, 15 to a pixel at 96 dpi),
-// measured from the top-left corner of the window's client area.
+// measured from the top-left corner of the window's client area. A border's
+// width is given in pixels of that size, and a font's size in points.
+inline constexpr int kTwipsPerPixel = 15;
+inline constexpr int kTwipsPerPoint = 20;
+
 struct Point {
   int x = 0;
   int y = 0;

@@ -30,10 +30,15 @@ constexpr int kZRowLoweredOutlineTop = 8535;  // slots 24 and 26
 constexpr int kRingClearance = 120;           // between a home key's outline and its ring
 
 constexpr std::array<Row, 4> kRows{{
-    {0, 12, {2400, 7080, 735, 615}, {2520, 7125, 495, 480}, 7155, {2640, 7200}},
-    {13, 23, {2760, 7800, 735, 615}, {2880, 7845, 495, 480}, 7875, {3000, 7920}},
-    {24, 33, {3120, 8520, 735, 615}, {3240, 8565, 495, 480}, 8595, {3360, 8640}},
-    {34, 34, {5520, 9240, 3495, 615}, {5640, 9300, 3255, 450}, 9360, {}},  // the space bar
+    {0, 12, {2400, kKeyRowTops[0], 735, kKeyHeight}, {2520, 7125, 495, 480}, 7155, {2640, 7200}},
+    {13, 23, {2760, kKeyRowTops[1], 735, kKeyHeight}, {2880, 7845, 495, 480}, 7875, {3000, 7920}},
+    {24, 33, {3120, kKeyRowTops[2], 735, kKeyHeight}, {3240, 8565, 495, 480}, 8595, {3360, 8640}},
+    {34,
+     34,
+     {5520, kKeyRowTops[3], 3495, kKeyHeight},
+     {5640, 9300, 3255, 450},
+     9360,
+     {}},  // the space bar
 }};
 
 const Row& rowFor(int slot) {

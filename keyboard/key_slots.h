@@ -19,7 +19,6 @@ namespace arvan {
 inline constexpr int kSlotCount = 35;
 inline constexpr int kLabelledSlotCount = 34;
 inline constexpr int kSpaceBarSlot = 34;
-inline constexpr int kBackslashSlot = 12;
 inline constexpr int kHomeKeyCount = 8;
 inline constexpr int kAltKeyCode = 18;
 
@@ -60,6 +59,12 @@ extern const std::array<KeySlot, kSlotCount> kKeySlots;
 [[nodiscard]] bool typesNothing(int slot);
 // The slot whose key types `character` (one UTF-8 character), if any.
 [[nodiscard]] std::optional<int> slotTyping(std::string_view character);
+
+// The tops of the outlines of the Q row, the A row, the Z row and the space
+// bar's row, and their height: the keyboard's decorative keys stand in the
+// same rows.
+inline constexpr std::array<int, 4> kKeyRowTops{7080, 7800, 8520, 9240};
+inline constexpr int kKeyHeight = 615;
 
 // Row geometry: one rule per row, with the exception of the Z row folded in.
 [[nodiscard]] Rect outlineRect(int slot);

@@ -4,6 +4,7 @@
 #include "keyboard/physical_keys.h"
 
 #include <array>
+#include <vector>
 
 #include "keyboard/key_slots.h"
 
@@ -18,24 +19,29 @@ struct PhysicalKey {
   std::string_view usWrites = {};  // the characters the US layout writes with it
 };
 
+// The key of each key slot, in slot order; its key code is the slot's.
 // clang-format off
-constexpr auto kPhysicalKeys = std::to_array<PhysicalKey>({
-    // The letter rows and the space bar
-    {"KeyQ", 24, 0x10, 81, "Q"}, {"KeyW", 25, 0x11, 87, "W"}, {"KeyE", 26, 0x12, 69, "E"},
-    {"KeyR", 27, 0x13, 82, "R"}, {"KeyT", 28, 0x14, 84, "T"}, {"KeyY", 29, 0x15, 89, "Y"},
-    {"KeyU", 30, 0x16, 85, "U"}, {"KeyI", 31, 0x17, 73, "I"}, {"KeyO", 32, 0x18, 79, "O"},
-    {"KeyP", 33, 0x19, 80, "P"}, {"BracketLeft", 34, 0x1A, 219, "[{"},
-    {"BracketRight", 35, 0x1B, 221, "]}"}, {"Backslash", 51, 0x2B, 220, "\\|"},
-    {"KeyA", 38, 0x1E, 65, "A"}, {"KeyS", 39, 0x1F, 83, "S"}, {"KeyD", 40, 0x20, 68, "D"},
-    {"KeyF", 41, 0x21, 70, "F"}, {"KeyG", 42, 0x22, 71, "G"}, {"KeyH", 43, 0x23, 72, "H"},
-    {"KeyJ", 44, 0x24, 74, "J"}, {"KeyK", 45, 0x25, 75, "K"}, {"KeyL", 46, 0x26, 76, "L"},
-    {"Semicolon", 47, 0x27, 186, ";:"}, {"Quote", 48, 0x28, 222, "'\""},
-    {"KeyZ", 52, 0x2C, 90, "Z"}, {"KeyX", 53, 0x2D, 88, "X"}, {"KeyC", 54, 0x2E, 67, "C"},
-    {"KeyV", 55, 0x2F, 86, "V"}, {"KeyB", 56, 0x30, 66, "B"}, {"KeyN", 57, 0x31, 78, "N"},
-    {"KeyM", 58, 0x32, 77, "M"}, {"Comma", 59, 0x33, 188, ",<"}, {"Period", 60, 0x34, 190, ".>"},
-    {"Slash", 61, 0x35, 191, "/?"}, {"Space", 65, 0x39, 32, " "},
+constexpr auto kSlotKeys = std::to_array<PhysicalKey>({
+    {"KeyQ", 24, 0x10, 0, "Q"}, {"KeyW", 25, 0x11, 0, "W"}, {"KeyE", 26, 0x12, 0, "E"},
+    {"KeyR", 27, 0x13, 0, "R"}, {"KeyT", 28, 0x14, 0, "T"}, {"KeyY", 29, 0x15, 0, "Y"},
+    {"KeyU", 30, 0x16, 0, "U"}, {"KeyI", 31, 0x17, 0, "I"}, {"KeyO", 32, 0x18, 0, "O"},
+    {"KeyP", 33, 0x19, 0, "P"}, {"BracketLeft", 34, 0x1A, 0, "[{"},
+    {"BracketRight", 35, 0x1B, 0, "]}"}, {"Backslash", 51, 0x2B, 0, "\\|"},
+    {"KeyA", 38, 0x1E, 0, "A"}, {"KeyS", 39, 0x1F, 0, "S"}, {"KeyD", 40, 0x20, 0, "D"},
+    {"KeyF", 41, 0x21, 0, "F"}, {"KeyG", 42, 0x22, 0, "G"}, {"KeyH", 43, 0x23, 0, "H"},
+    {"KeyJ", 44, 0x24, 0, "J"}, {"KeyK", 45, 0x25, 0, "K"}, {"KeyL", 46, 0x26, 0, "L"},
+    {"Semicolon", 47, 0x27, 0, ";:"}, {"Quote", 48, 0x28, 0, "'\""},
+    {"KeyZ", 52, 0x2C, 0, "Z"}, {"KeyX", 53, 0x2D, 0, "X"}, {"KeyC", 54, 0x2E, 0, "C"},
+    {"KeyV", 55, 0x2F, 0, "V"}, {"KeyB", 56, 0x30, 0, "B"}, {"KeyN", 57, 0x31, 0, "N"},
+    {"KeyM", 58, 0x32, 0, "M"}, {"Comma", 59, 0x33, 0, ",<"}, {"Period", 60, 0x34, 0, ".>"},
+    {"Slash", 61, 0x35, 0, "/?"}, {"Space", 65, 0x39, 0, " "},
+});
+static_assert(kSlotKeys.size() == kSlotCount, "one key for each key slot");
+
+// The other keys, with their own key codes.
+constexpr auto kOtherKeys = std::to_array<PhysicalKey>({
     // Alt, left and right (AltGr in many layouts)
-    {"AltLeft", 64, 0x38, 18}, {"AltRight", 108, 0x138, 18},
+    {"AltLeft", 64, 0x38, kAltKeyCode}, {"AltRight", 108, 0x138, kAltKeyCode},
     // Keys that are never drilled
     {"Escape", 9, 0x01, 27}, {"Backspace", 22, 0x0E, 8}, {"Tab", 23, 0x0F, 9},
     {"Enter", 36, 0x1C, 13}, {"NumpadEnter", 104, 0x11C, 13}, {"ControlLeft", 37, 0x1D, 17},
@@ -53,6 +59,19 @@ constexpr auto kPhysicalKeys = std::to_array<PhysicalKey>({
     {"ArrowRight", 114, 0x14D, 39}, {"Home", 110, 0x147, 36}, {"End", 115, 0x14F, 35},
 });
 // clang-format on
+
+// Every key, the slots' with the key codes of their slots.
+const std::vector<PhysicalKey>& physicalKeys() {
+  static const std::vector<PhysicalKey> keys = [] {
+    std::vector<PhysicalKey> all(kSlotKeys.begin(), kSlotKeys.end());
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+      all[static_cast<std::size_t>(slot)].keyCode = keyAt(slot).keyCode;
+    }
+    all.insert(all.end(), kOtherKeys.begin(), kOtherKeys.end());
+    return all;
+  }();
+  return keys;
+}
 
 std::uint32_t scanCodeIn(ScanCodeSet set, const PhysicalKey& key) {
   return set == ScanCodeSet::Xkb ? key.xkb : key.pcSet1;
@@ -80,21 +99,14 @@ char32_t upperCase(char32_t c) {
 }  // namespace
 
 std::optional<int> keyCodeFromScanCode(ScanCodeSet set, std::uint32_t scanCode) {
-  for (const PhysicalKey& key : kPhysicalKeys) {
+  for (const PhysicalKey& key : physicalKeys()) {
     if (scanCodeIn(set, key) == scanCode) return key.keyCode;
   }
   return std::nullopt;
 }
 
-std::optional<std::uint32_t> scanCodeOf(ScanCodeSet set, int keyCode) {
-  for (const PhysicalKey& key : kPhysicalKeys) {
-    if (key.keyCode == keyCode) return scanCodeIn(set, key);
-  }
-  return std::nullopt;
-}
-
 std::optional<int> keyCodeFromPositionName(std::string_view name) {
-  for (const PhysicalKey& key : kPhysicalKeys) {
+  for (const PhysicalKey& key : physicalKeys()) {
     if (key.positionName == name) return key.keyCode;
   }
   return std::nullopt;
@@ -106,8 +118,8 @@ std::optional<int> keyCodeFromKeyName(std::string_view name) {
     int keyCode;
   };
   constexpr std::array<NamedKey, 6> kControlKeys{{
-      {"Alt", 18},
-      {"AltGraph", 18},
+      {"Alt", kAltKeyCode},
+      {"AltGraph", kAltKeyCode},
       {"Shift", 16},
       {"Control", 17},
       {"Enter", 13},
@@ -123,7 +135,7 @@ std::optional<int> keyCodeWriting(std::string_view character) {
   const std::optional<char32_t> written = onlyCharacter(character);
   if (!written) return std::nullopt;
   const char32_t upper = upperCase(*written);
-  for (const PhysicalKey& key : kPhysicalKeys) {
+  for (const PhysicalKey& key : physicalKeys()) {
     for (const char c : key.usWrites) {
       if (static_cast<char32_t>(c) == upper) return key.keyCode;
     }

@@ -23,9 +23,6 @@ enum class ScanCodeSet {
 // The key code of a scan code, or none for a code that the table lacks.
 [[nodiscard]] std::optional<int> keyCodeFromScanCode(ScanCodeSet set, std::uint32_t scanCode);
 
-// The scan code of a key code, or none for a code of no physical key.
-[[nodiscard]] std::optional<std::uint32_t> scanCodeOf(ScanCodeSet set, int keyCode);
-
 // The key code of a browser's name for a key position ("KeyQ" is 81).
 [[nodiscard]] std::optional<int> keyCodeFromPositionName(std::string_view name);
 

@@ -16,7 +16,7 @@
 #include <QWindow>
 
 #include "keyboard/key_slots.h"
-#include "keyboard/physical_keys.h"
+#include "tests/x11_keys.h"
 #include "ui/form_window.h"
 
 namespace arvan::testing {
@@ -38,10 +38,8 @@ class WindowDriver {
   }
 
   // The X11 scan code (evdev + 8) of a key code; 0 for a code of no key.
-  static quint32 scanCodeOf(int keyCode) {
-    return arvan::scanCodeOf(ScanCodeSet::Xkb, keyCode).value_or(0);
-  }
-  static quint32 scanCodeOfSlot(int slot) { return scanCodeOf(keyAt(slot).keyCode); }
+  static quint32 scanCodeOf(int keyCode) { return x11KeyOf(keyCode); }
+  static quint32 scanCodeOfSlot(int slot) { return x11KeyOfSlot(slot); }
   [[nodiscard]] quint32 targetScanCode() const { return scanCodeOfSlot(window_.form().targetSlot); }
 
   // A key event as the platform delivers it, through the window. A key

@@ -237,7 +237,8 @@ void ChildControls::place(Child& child) {
                                          pixel(topLeft.y() + c.rect.height * scale_) - 1)));
 
   QFont font(familyOf(c.font));
-  font.setPixelSize(std::max(1, static_cast<int>(std::lround(c.font.points * 20 * scale_))));
+  font.setPixelSize(
+      std::max(1, static_cast<int>(std::lround(c.font.points * kTwipsPerPoint * scale_))));
   font.setBold(c.font.bold);
   child.widget->setFont(font);
 }

@@ -56,7 +56,7 @@ QString familyOf(const Font& font) {
 
 QFont fontInTwips(const Font& font) {
   QFont f(familyOf(font));
-  f.setPixelSize(static_cast<int>(font.points * 20 + 0.5));
+  f.setPixelSize(static_cast<int>(font.points * kTwipsPerPoint + 0.5));
   f.setBold(font.bold);
   f.setHintingPreference(QFont::PreferNoHinting);
   return f;

@@ -15,8 +15,6 @@
 namespace arvan {
 namespace {
 
-constexpr double kTwipsPerPixel = 15.0;
-
 double cornerRadius(const QRectF& r) { return roundedCornerRadius(r.width(), r.height()); }
 
 // Whether an opaque shape is its one colour all over `area` (twips): clear
@@ -233,8 +231,8 @@ void FormPainter::paintLabel(QPainter& painter, Windowless& w) {
   if (c.bordered) {
     painter.setPen(QPen(palette_.color(QPalette::Dark), kTwipsPerPixel));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(r.adjusted(kTwipsPerPixel / 2, kTwipsPerPixel / 2, -kTwipsPerPixel / 2,
-                                -kTwipsPerPixel / 2));
+    const double half = kTwipsPerPixel / 2.0;
+    painter.drawRect(r.adjusted(half, half, -half, -half));
   }
   if (c.caption.empty()) return;
   painter.setFont(fonts_.font(c.font));

@@ -8,28 +8,31 @@
 #include <QString>
 #include <Qt>
 #include <array>
+#include <string_view>
 
 namespace arvan {
 namespace {
 
-struct QtKeyCode {
+// Keys that write no character, by the name browsers give their meaning:
+// the core's names, which give their key codes.
+struct QtKeyName {
   int qtKey;
-  int keyCode;
+  std::string_view name;
 };
 
-// Keys that write no character.
 // clang-format off
-constexpr auto kQtControls = std::to_array<QtKeyCode>({
-    {Qt::Key_Alt, 18}, {Qt::Key_AltGr, 18}, {Qt::Key_Shift, 16}, {Qt::Key_Control, 17},
-    {Qt::Key_Return, 13}, {Qt::Key_Enter, 13}, {Qt::Key_Escape, 27},
+constexpr auto kQtControls = std::to_array<QtKeyName>({
+    {Qt::Key_Alt, "Alt"}, {Qt::Key_AltGr, "AltGraph"}, {Qt::Key_Shift, "Shift"},
+    {Qt::Key_Control, "Control"}, {Qt::Key_Return, "Enter"}, {Qt::Key_Enter, "Enter"},
+    {Qt::Key_Escape, "Escape"},
 });
 // clang-format on
 
 }  // namespace
 
 std::optional<int> keyCodeFromQtKey(int qtKey) {
-  for (const QtKeyCode& key : kQtControls) {
-    if (key.qtKey == qtKey) return key.keyCode;
+  for (const QtKeyName& key : kQtControls) {
+    if (key.qtKey == qtKey) return keyCodeFromKeyName(key.name);
   }
   // Below Qt's own key values, a key value is the character the key wrote.
   if (qtKey <= 0 || qtKey > 0x10FFFF) return std::nullopt;

@@ -45,18 +45,6 @@ TEST(PhysicalKeys, EveryDrilledKeyAndAltGiveTheirKeyCodeByScanCodeAndByName) {
   }
 }
 
-// Tools that play keys (the tests, the benchmarks) find a key code's
-// physical key; Alt is the left one.
-TEST(PhysicalKeys, EveryDrilledKeyCodeFindsItsScanCode) {
-  for (const KeyRow& row : kKeys) {
-    if (row.keyCode == 18) continue;
-    EXPECT_EQ(scanCodeOf(ScanCodeSet::Xkb, row.keyCode), row.xkb) << row.positionName;
-    EXPECT_EQ(scanCodeOf(ScanCodeSet::PcSet1, row.keyCode), row.pcSet1) << row.positionName;
-  }
-  EXPECT_EQ(scanCodeOf(ScanCodeSet::Xkb, 18), 64u);
-  EXPECT_FALSE(scanCodeOf(ScanCodeSet::Xkb, 0x7C).has_value());  // F13: no key of the table
-}
-
 TEST(PhysicalKeys, KeysThatAreNeverDrilledGiveCodesOfNoSlot) {
   EXPECT_EQ(keyCodeFromScanCode(ScanCodeSet::Xkb, 50), 16);  // left Shift
   EXPECT_EQ(keyCodeFromScanCode(ScanCodeSet::Xkb, 36), 13);  // Enter

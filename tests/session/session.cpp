@@ -24,6 +24,8 @@
 namespace arvan {
 namespace {
 
+constexpr int kBackslashSlot = 12;  // the key that types nothing
+
 class Session {
  public:
   explicit Session(FormWindow& window) : window_(window), driver_(window) {}

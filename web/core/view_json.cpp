@@ -10,8 +10,6 @@
 namespace arvan {
 namespace {
 
-constexpr int kTwipsPerPixel = 15;  // at 96 dots per inch, as designed
-
 std::string_view kindName(ControlKind kind) {
   switch (kind) {
     case ControlKind::Label:
