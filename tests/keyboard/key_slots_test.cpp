@@ -40,17 +40,6 @@ TEST(KeySlotTable, KeysOutsideTheTableHaveNoSlot) {
   }
 }
 
-TEST(KeySlotTable, CaptionsAndTypedCharactersOfBothLayouts) {
-  for (int slot = 0; slot < 35; ++slot) {
-    SCOPED_TRACE("slot " + std::to_string(slot));
-    const auto& expected = kExpectedKeys[static_cast<std::size_t>(slot)];
-    EXPECT_EQ(slotRow(slot).labelName, expected.label);
-    EXPECT_EQ(slotRow(slot).englishCaption, expected.english);
-    EXPECT_EQ(slotRow(slot).mongolianCaption, expected.mongolian);
-    EXPECT_EQ(slotRow(slot).typedChar, expected.typed);
-  }
-}
-
 TEST(KeySlotTable, EachTypedCharacterFindsTheSlotThatTypesIt) {
   for (int slot = 0; slot < 35; ++slot) {
     const auto& expected = kExpectedKeys[static_cast<std::size_t>(slot)];
@@ -119,19 +108,6 @@ TEST(HomeKeys, ATargetShowsTheRingOfItsFingersHomeKeyAndAHomeKeyShowsNone) {
     const int circle = kExpectedKeys[static_cast<std::size_t>(slot)].circle;
     EXPECT_EQ(ringOfTarget(slot), circle == 0 ? std::nullopt : std::optional<int>(circle - 1))
         << "slot " << slot;
-  }
-}
-
-TEST(KeyGeometry, EveryKeyFollowsItsRowRule) {
-  for (int slot = 0; slot < 35; ++slot) {
-    SCOPED_TRACE("slot " + std::to_string(slot));
-    EXPECT_EQ(outlineRect(slot), expectedOutline(slot));
-    EXPECT_EQ(faceRect(slot), expectedFace(slot));
-    EXPECT_EQ(highlightRect(slot), expectedHighlight(slot));
-    if (slot < 34) {
-      EXPECT_EQ(labelRestPosition(slot), expectedLabelRest(slot));
-    }
-    EXPECT_EQ(restOutlineColour(slot), testing::expectedRestOutline(slot));
   }
 }
 
