@@ -14,7 +14,7 @@ cmake_minimum_required(VERSION 3.25)
 foreach(tool lintian dpkg-deb dpkg)
   find_program(tool_path_${tool} ${tool})
   if(NOT tool_path_${tool})
-    message(FATAL_ERROR "${tool} is not installed (scripts/debian-packages.txt names its package)")
+    message(FATAL_ERROR "${tool} is not installed (scripts/packages/test.txt names its package)")
   endif()
 endforeach()
 
