@@ -4,7 +4,8 @@
 # Installs the build into a scratch tree as the Debian package lays it out
 # (prefix /usr) and checks that a desktop finds everything: the program that
 # the desktop entry runs, the icon it names at every size, and the desktop
-# entry that the metainfo launches.
+# entry that the metainfo launches; and that the licence's text is installed,
+# while Debian's own changelog and copyright files are left to the package.
 # Usage: cmake -DBUILD_DIR=<build> -DSTAGE=<scratch dir> -DAPP_ID=<id>
 #              -DSIZES="16;32;..." -P check_install_tree.cmake
 
@@ -49,6 +50,16 @@ endforeach()
 if(NOT EXISTS ${usr}/share/metainfo/${APP_ID}.metainfo.xml)
   list(APPEND failures "no share/metainfo/${APP_ID}.metainfo.xml")
 endif()
+
+set(doc ${usr}/share/doc/arvan)
+if(NOT EXISTS ${doc}/LICENSE)
+  list(APPEND failures "no share/doc/arvan/LICENSE")
+endif()
+foreach(debian_file changelog.gz changelog.Debian.gz copyright)
+  if(EXISTS ${doc}/${debian_file})
+    list(APPEND failures "share/doc/arvan/${debian_file} is Debian's: only its package installs it")
+  endif()
+endforeach()
 
 # validate-tree also checks that the desktop entry the metainfo launches is
 # installed beside it.
