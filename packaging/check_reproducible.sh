@@ -3,8 +3,9 @@
 # Copyright (C) 2026 Arvan developers
 #
 # Builds the Debian packages a second time (scripts/build-deb), in another
-# folder, and checks that each is byte for byte the one of the first build
-# in the folder given. Where one differs, it shows what differs: the control
+# folder and with the first build's SOURCE_DATE_EPOCH (from its .buildinfo:
+# a commit made in between changes nothing), and checks that each is byte
+# for byte the one of the first build in the folder given. Where one differs, it shows what differs: the control
 # fields, the file list with times and modes, or the files' checksums.
 #   packaging/check_reproducible.sh FIRST_FOLDER SECOND_FOLDER
 set -euo pipefail
@@ -12,7 +13,9 @@ cd "$(dirname "$0")/.."
 first=$1
 second=$2
 
-scripts/build-deb "$second" >/dev/null
+epoch=$(sed -n 's/^ SOURCE_DATE_EPOCH="\([0-9]*\)"$/\1/p' "$first"/*.buildinfo)
+[[ -n "$epoch" ]] || { echo "check_reproducible: no SOURCE_DATE_EPOCH in $first/*.buildinfo" >&2; exit 1; }
+SOURCE_DATE_EPOCH=$epoch scripts/build-deb "$second" >/dev/null
 names() { find "$1" -maxdepth 1 -name '*.deb' -printf '%f\n' | sort; }
 if [[ "$(names "$first")" != "$(names "$second")" ]]; then
   echo "check_reproducible: the builds made different packages:" >&2
