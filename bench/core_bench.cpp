@@ -38,7 +38,8 @@ void BM_DrillHit(benchmark::State& state) {
     const int code = keyCodeOf(window.form().targetSlot);
     window.keyDown(code);
     window.keyUp(code);
-    benchmark::DoNotOptimize(window.form().targetSlot);
+    int target = window.form().targetSlot;
+    benchmark::DoNotOptimize(target);
   }
   if (window.form().missCount != 0) state.SkipWithError("a press of the target missed");
 }
@@ -52,7 +53,8 @@ void BM_DrillMiss(benchmark::State& state) {
     const int code = keyCodeOf((window.form().targetSlot + 1) % kLabelledSlotCount);
     window.keyDown(code);
     window.keyUp(code);
-    benchmark::DoNotOptimize(window.form().missCount);
+    int misses = window.form().missCount;
+    benchmark::DoNotOptimize(misses);
   }
   if (window.form().hitCount != 0) state.SkipWithError("a wrong key was counted a hit");
 }
@@ -66,7 +68,8 @@ void BM_DrillTick(benchmark::State& state) {
   int ticks = 0;
   for (auto _ : state) {
     window.tick();
-    benchmark::DoNotOptimize(window.form().ProgressBar1.value);
+    int pressure = window.form().ProgressBar1.value;
+    benchmark::DoNotOptimize(pressure);
     if (++ticks % 64 == 0) {
       state.PauseTiming();
       window.keyDown(kAltKeyCode);
@@ -129,7 +132,8 @@ void BM_WordTypingKey(benchmark::State& state) {
     const int code = keyCodeTyping(characterAt(text, byte));
     window->keyDown(code);
     window->keyUp(code);
-    benchmark::DoNotOptimize(window->form().Text1.selStart);
+    int highlighted = window->form().Text1.selStart;
+    benchmark::DoNotOptimize(highlighted);
     if (byte >= lineEnd) {
       state.PauseTiming();
       if (window->form().missCount != 0) state.SkipWithError("a key of the text missed");
@@ -162,7 +166,8 @@ void BM_FreeTypingKey(benchmark::State& state) {
     const int code = keyCodeOf(n % kLetterSlots);
     window->keyDown(code);
     window->keyUp(code);
-    benchmark::DoNotOptimize(window->form().Text2.caption.data());
+    const char* written = window->form().Text2.caption.data();
+    benchmark::DoNotOptimize(written);
     if (++n % 1024 == 0) {
       state.PauseTiming();
       window.emplace(prepared);

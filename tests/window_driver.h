@@ -32,9 +32,9 @@ class WindowDriver {
   bool show(QSize size) {
     window_.resize(size);
     window_.show();
-    QApplication::setActiveWindow(&window_);
+    window_.activateWindow();
     window_.setFocus();
-    return QTest::qWaitForWindowExposed(&window_);
+    return QTest::qWaitForWindowExposed(&window_) && QTest::qWaitForWindowActive(&window_);
   }
 
   // The X11 scan code (evdev + 8) of a key code; 0 for a code of no key.

@@ -38,9 +38,10 @@ class Learner {
   explicit Learner(QSize size) {
     window.resize(size);
     window.show();
-    QApplication::setActiveWindow(&window);
+    window.activateWindow();
     window.setFocus();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
   }
 
   // Pressed and released with the left button on whatever widget lies under
