@@ -10,9 +10,9 @@
 #include "app/start_up.h"
 #include "drill/drill_clock.h"
 #include "drill/drill_start.h"
+#include "drill/key_captions.h"
 #include "drill/key_press.h"
 #include "drill/key_release.h"
-#include "keyboard/key_captions.h"
 
 namespace arvan {
 namespace {

@@ -6,8 +6,8 @@
 // FormHit: the window's behaviour, one entry per event. It owns the form and
 // is given the platform services; it knows nothing of any toolkit.
 
-#include "app/form.h"
-#include "app/platform.h"
+#include "form/form.h"
+#include "form/platform.h"
 
 namespace arvan {
 

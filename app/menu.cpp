@@ -6,7 +6,7 @@
 #include "app/options.h"
 #include "drill/check_typed_text.h"
 #include "drill/run_state.h"
-#include "keyboard/target_painting.h"
+#include "drill/target_painting.h"
 
 namespace arvan {
 namespace {

@@ -6,8 +6,8 @@
 // The menu in the window's top-left corner and its three entries, which
 // switch the window between its modes.
 
-#include "app/form.h"
-#include "app/platform.h"
+#include "form/form.h"
+#include "form/platform.h"
 
 namespace arvan {
 

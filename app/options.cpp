@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "keyboard/key_captions.h"
+#include "drill/key_captions.h"
 
 namespace arvan {
 namespace {

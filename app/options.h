@@ -7,8 +7,8 @@
 // buttons: a learner's click runs the action every time, while selecting an
 // option from code runs it only if it was not selected.
 
-#include "app/form.h"
-#include "app/platform.h"
+#include "form/form.h"
+#include "form/platform.h"
 
 namespace arvan {
 

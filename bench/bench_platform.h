@@ -11,7 +11,7 @@
 #include <chrono>
 #include <cstddef>
 
-#include "app/platform.h"
+#include "form/platform.h"
 
 namespace arvan::bench {
 

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/practice_text.h"
+#include "form/practice_text.h"
 #include "keyboard/key_slots.h"
 #include "tests/x11_keys.h"
 

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "app/form.h"
-#include "app/platform.h"
+#include "form/form.h"
+#include "form/platform.h"
 
 namespace arvan {
 

@@ -3,10 +3,10 @@
 
 #include "drill/drill_clock.h"
 
+#include "drill/key_captions.h"
+#include "drill/key_look.h"
 #include "drill/run_state.h"
-#include "keyboard/key_captions.h"
-#include "keyboard/key_look.h"
-#include "keyboard/target_painting.h"
+#include "drill/target_painting.h"
 
 namespace arvan {
 

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "app/form.h"
-#include "app/platform.h"
+#include "form/form.h"
+#include "form/platform.h"
 
 namespace arvan {
 

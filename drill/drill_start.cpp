@@ -3,9 +3,9 @@
 
 #include "drill/drill_start.h"
 
+#include "drill/key_look.h"
 #include "drill/run_state.h"
-#include "keyboard/key_look.h"
-#include "keyboard/target_painting.h"
+#include "drill/target_painting.h"
 
 namespace arvan {
 

@@ -3,12 +3,12 @@
 
 #include "drill/key_press.h"
 
-#include "app/mode.h"
+#include "drill/key_captions.h"
+#include "drill/key_look.h"
 #include "drill/run_state.h"
+#include "drill/target_painting.h"
 #include "drill/typing_keys.h"
-#include "keyboard/key_captions.h"
-#include "keyboard/key_look.h"
-#include "keyboard/target_painting.h"
+#include "form/mode.h"
 
 namespace arvan {
 namespace {

@@ -3,9 +3,9 @@
 
 #include "drill/key_release.h"
 
-#include "app/mode.h"
-#include "keyboard/key_look.h"
-#include "keyboard/target_painting.h"
+#include "drill/key_look.h"
+#include "drill/target_painting.h"
+#include "form/mode.h"
 
 namespace arvan {
 namespace {

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "app/form.h"
+#include "form/form.h"
 
 namespace arvan {
 

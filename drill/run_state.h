@@ -9,8 +9,8 @@
 #include <chrono>
 #include <string>
 
-#include "app/form.h"
-#include "app/platform.h"
+#include "form/form.h"
+#include "form/platform.h"
 
 namespace arvan {
 

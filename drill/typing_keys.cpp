@@ -4,8 +4,8 @@
 #include "drill/typing_keys.h"
 
 #include "drill/check_typed_text.h"
+#include "drill/key_look.h"
 #include "drill/run_state.h"
-#include "keyboard/key_look.h"
 
 namespace arvan {
 namespace {

@@ -9,7 +9,7 @@
 #include <chrono>
 #include <deque>
 
-#include "app/platform.h"
+#include "form/platform.h"
 
 namespace arvan::testing {
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "app/form.h"
 #include "expected_keys.h"
+#include "form/form.h"
 
 namespace arvan::testing {
 

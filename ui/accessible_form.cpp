@@ -6,7 +6,7 @@
 #include <QWindow>
 #include <algorithm>
 
-#include "keyboard/key_look.h"
+#include "drill/key_look.h"
 #include "keyboard/key_slots.h"
 #include "ui/accessible_boxes.h"
 #include "ui/form_window.h"

@@ -13,7 +13,7 @@
 #include <QPointer>
 #include <vector>
 
-#include "app/form.h"
+#include "form/form.h"
 
 namespace arvan {
 

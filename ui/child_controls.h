@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "app/form.h"
+#include "form/form.h"
 
 namespace arvan {
 

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "ui/form_painter.h"
+#include "form/form.h"
 #include "ui/to_qt.h"
 
 namespace arvan {

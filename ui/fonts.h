@@ -13,7 +13,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "app/control.h"
+#include "form/control.h"
 
 namespace arvan {
 

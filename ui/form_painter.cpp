@@ -7,7 +7,7 @@
 #include <QPainterPath>
 #include <algorithm>
 
-#include "app/drawing.h"
+#include "form/drawing.h"
 #include "ui/design_placement.h"
 #include "ui/device_pixels.h"
 #include "ui/to_qt.h"

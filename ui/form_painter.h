@@ -11,7 +11,7 @@
 #include <QRectF>
 #include <vector>
 
-#include "app/form.h"
+#include "form/form.h"
 #include "ui/fonts.h"
 #include "ui/laid_out_text.h"
 #include "ui/pictures.h"

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "app/mode.h"
+#include "form/mode.h"
 
 namespace arvan {
 

@@ -17,7 +17,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/form.h"
+#include "form/form.h"
 #include "ui/child_controls.h"
 
 namespace arvan {

@@ -9,7 +9,7 @@
 #include <QSvgRenderer>
 #include <algorithm>
 
-#include "app/drawing.h"
+#include "form/drawing.h"
 #include "ui/device_pixels.h"
 #include "ui/preparations.h"
 

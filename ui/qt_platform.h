@@ -9,7 +9,7 @@
 
 #include <QObject>
 
-#include "app/platform.h"
+#include "form/platform.h"
 #include "ui/desktop_bell.h"
 
 namespace arvan {

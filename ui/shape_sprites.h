@@ -15,7 +15,7 @@
 #include <QRectF>
 #include <functional>
 
-#include "app/control.h"
+#include "form/control.h"
 
 namespace arvan {
 

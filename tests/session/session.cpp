@@ -15,7 +15,7 @@
 #include <optional>
 #include <string_view>
 
-#include "app/practice_text.h"
+#include "form/practice_text.h"
 #include "keyboard/key_slots.h"
 #include "tests/window_driver.h"
 #include "ui/application.h"

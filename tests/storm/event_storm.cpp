@@ -9,9 +9,9 @@
 #include <cstdio>
 #include <unordered_map>
 
-#include "app/mode.h"
-#include "app/practice_text.h"
 #include "expected_keys.h"
+#include "form/mode.h"
+#include "form/practice_text.h"
 #include "form_readers.h"
 
 namespace arvan::storm {

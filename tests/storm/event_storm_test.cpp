@@ -10,7 +10,7 @@
 #include <set>
 #include <string>
 
-#include "app/mode.h"
+#include "form/mode.h"
 #include "window_fixture.h"
 
 namespace arvan::storm {

@@ -12,7 +12,7 @@
 #include <QPainter>
 #include <string>
 
-#include "app/form.h"
+#include "form/form.h"
 #include "ui/fonts.h"
 
 namespace arvan {

@@ -15,7 +15,7 @@
 #include <string>
 
 #include "app/main_window.h"
-#include "app/mode.h"
+#include "form/mode.h"
 #include "keyboard/key_slots.h"
 #include "keyboard/physical_keys.h"
 #include "web/core/browser_platform.h"

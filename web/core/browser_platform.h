@@ -6,7 +6,7 @@
 // the page hands to the module as `arvanServices` (beep, now, random,
 // reseed, close). Nothing here decides anything; it only forwards.
 
-#include "app/platform.h"
+#include "form/platform.h"
 
 namespace arvan {
 

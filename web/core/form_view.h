@@ -9,7 +9,7 @@
 
 #include <vector>
 
-#include "app/form.h"
+#include "form/form.h"
 
 namespace arvan {
 

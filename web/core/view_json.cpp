@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string_view>
 
-#include "app/drawing.h"
+#include "form/drawing.h"
 
 namespace arvan {
 namespace {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Arvan developers
 
-#include "app/drawing.h"
+#include "form/drawing.h"
 
 namespace arvan {
 

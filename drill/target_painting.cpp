@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Arvan developers
 
-#include "keyboard/target_painting.h"
+#include "drill/target_painting.h"
 
-#include "keyboard/key_captions.h"
-#include "keyboard/key_look.h"
+#include "drill/key_captions.h"
+#include "drill/key_look.h"
 
 namespace arvan {
 

@@ -12,7 +12,7 @@
 #include <chrono>
 #include <vector>
 
-#include "app/control.h"
+#include "form/control.h"
 #include "keyboard/key_slots.h"
 
 namespace arvan {

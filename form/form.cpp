@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Arvan developers
 
-#include "app/form.h"
+#include "form/form.h"
 
 #include <string>
 
-#include "app/decorative_keys.h"
-#include "app/practice_text.h"
+#include "form/decorative_keys.h"
+#include "form/practice_text.h"
 
 namespace arvan {
 namespace {

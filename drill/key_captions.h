@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "app/form.h"
+#include "form/form.h"
 
 namespace arvan {
 

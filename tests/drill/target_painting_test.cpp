@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Arvan developers
 
-#include "keyboard/target_painting.h"
+#include "drill/target_painting.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Arvan developers
 
-#include "app/practice_text.h"
+#include "form/practice_text.h"
 
 namespace arvan {
 

@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "app/form.h"
+#include "form/form.h"
 
 namespace arvan {
 

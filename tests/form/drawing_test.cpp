@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Arvan developers
 
-#include "app/drawing.h"
+#include "form/drawing.h"
 
 #include <gtest/gtest.h>
 
-#include "app/form.h"
+#include "form/form.h"
 
 namespace arvan {
 namespace {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Arvan developers
 
-#include "keyboard/key_look.h"
+#include "drill/key_look.h"
 
 namespace arvan {
 namespace {

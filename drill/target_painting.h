@@ -7,7 +7,7 @@
 // target's key slot, never changes it, and does nothing unless that slot
 // carries the target flag.
 
-#include "app/form.h"
+#include "form/form.h"
 
 namespace arvan {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Arvan developers
 
-#include "app/decorative_keys.h"
+#include "form/decorative_keys.h"
 
 #include <string>
 
