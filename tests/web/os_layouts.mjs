@@ -9,7 +9,7 @@
 // Then the word typing and the free typing, likewise. Exits non-zero on the
 // first fault. In Chromium only: this is the path from a real layout to the
 // page's KeyboardEvent, which the suite's drivers cannot make, and the
-// suite plays the same drill in every engine. Run by scripts/check-web-layouts:
+// suite plays the same drill in every engine. Run by tests/web/os_layouts.sh:
 //   node tests/web/os_layouts.mjs us|mn
 
 import { execFileSync } from 'node:child_process';

@@ -9,17 +9,18 @@
 # and checks that the key keeps its pressed look (a yellow face) and that no
 # next target is lit until the key is released; then that the release lights
 # the next one. It also checks that the window's title names the program once.
+#
+#   tests/x11/held_keys.sh ARVAN
 set -euo pipefail
-cd "$(dirname "$0")/.."
-
-if [[ "${1:-}" != --on-screen ]]; then
-  scripts/install-deps run test
-  cmake --preset default >/dev/null
-  cmake --build --preset default --target arvan
+here=$(cd "$(dirname "$0")" && pwd)
+if [[ "${2:-}" != --on-screen ]]; then
   # -noreset: a server that resets when its last client leaves (setxkbmap,
   # the first) forgets the layout just set.
-  exec xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" scripts/check-held-keys --on-screen
+  exec xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" "$here/held_keys.sh" "$(realpath "$1")" \
+    --on-screen
 fi
+arvan=$1
+export QT_QPA_PLATFORM=xcb  # whatever the test preset sets for the offscreen tests
 
 work=$(mktemp -d)
 arvan_pid=
@@ -30,17 +31,17 @@ cleanup() {
 }
 trap cleanup EXIT
 fail() {
-  echo "check-held-keys ($layout): $*" >&2
+  echo "held keys ($layout): $*" >&2
   exit 1
 }
 
-source scripts/lib/drawn-keys.sh
+source "$here/drawn_keys.sh"
 shot() { import -window root "$work/shot.png" && echo "$work/shot.png"; }
 
 for layout in us mn; do
   setxkbmap "$layout"
   setxkbmap -query | grep -Eq "^layout: +$layout\$" || fail "the X server did not take the layout"
-  build/default/ui/arvan >"$work/arvan.log" 2>&1 &
+  "$arvan" >"$work/arvan.log" 2>&1 &
   arvan_pid=$!
   window=$(timeout 60 xdotool search --sync --onlyvisible --class arvan) || fail "no window"
   window=${window%%$'\n'*}
@@ -72,4 +73,4 @@ for layout in us mn; do
   arvan_pid=
 done
 setxkbmap us
-echo "check-held-keys: a held key stays pressed and holds the next target back, under the X layouts us and mn"
+echo "held keys: a held key stays pressed and holds the next target back, under the X layouts us and mn"

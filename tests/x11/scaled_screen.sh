@@ -10,22 +10,14 @@
 # the design's blue) and that the hand spot the finger guide emptied shows
 # nothing of the hand that stood there.
 #
-#   scripts/check-scaled-screen [ARVAN]   (builds the default preset's tutor
-#                                          unless given another program)
+#   tests/x11/scaled_screen.sh ARVAN
 set -euo pipefail
-cd "$(dirname "$0")/.."
-
-if [[ "${1:-}" != --on-screen ]]; then
-  arvan=${1:-}
-  if [[ -z "$arvan" ]]; then
-    cmake --preset default >/dev/null
-    cmake --build --preset default --target arvan
-    arvan=build/default/ui/arvan
-  fi
-  exec xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" scripts/check-scaled-screen --on-screen \
-    "$(realpath "$arvan")"
+here=$(cd "$(dirname "$0")" && pwd)
+if [[ "${2:-}" != --on-screen ]]; then
+  exec xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" "$here/scaled_screen.sh" \
+    "$(realpath "$1")" --on-screen
 fi
-arvan=$2
+arvan=$1
 export QT_QPA_PLATFORM=xcb  # whatever the test preset sets for the offscreen tests
 
 work=$(mktemp -d)
@@ -37,13 +29,13 @@ cleanup() {
 }
 trap cleanup EXIT
 fail() {
-  echo "check-scaled-screen: $*" >&2
-  cp "$work/shot.png" "${TMPDIR:-/tmp}/check-scaled-screen.png" 2>/dev/null &&
-    echo "check-scaled-screen: the screen is in ${TMPDIR:-/tmp}/check-scaled-screen.png" >&2
+  echo "scaled screen: $*" >&2
+  cp "$work/shot.png" "${TMPDIR:-/tmp}/scaled-screen.png" 2>/dev/null &&
+    echo "scaled screen: the screen is in ${TMPDIR:-/tmp}/scaled-screen.png" >&2
   exit 1
 }
 
-source scripts/lib/drawn-keys.sh
+source "$here/drawn_keys.sh"
 shot() { import -window root "$work/shot.png" && echo "$work/shot.png"; }
 
 echo "Xft.dpi: 144" | xrdb -merge
@@ -122,4 +114,4 @@ done
 kill "$arvan_pid"
 wait "$arvan_pid" 2>/dev/null || true
 arvan_pid=
-echo "check-scaled-screen: no seam and no picture left behind through a drill at Xft.dpi 144"
+echo "scaled screen: no seam and no picture left behind through a drill at Xft.dpi 144"

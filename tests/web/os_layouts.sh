@@ -5,22 +5,21 @@
 # Plays a drill in a real Chromium window on a virtual screen (Xvfb), its keys
 # pressed through the X server with the X keyboard layout set to US and then
 # to Mongolian, so that the browser makes each KeyboardEvent from a real key
-# and a real layout. Needs the built site and tests/web's packages
-# (scripts/check-web provides both).
+# and a real layout. Needs the built site (ARVAN_SITE) and tests/web's
+# packages, which the web preset's tests provide.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")"
 
 if [[ "${1:-}" != --on-screen ]]; then
   # -noreset: a server that resets when its last client leaves (setxkbmap,
   # the first) forgets the layout just set.
-  exec xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" scripts/check-web-layouts --on-screen
+  exec xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" ./os_layouts.sh --on-screen
 fi
 
-cd tests/web
 for layout in us mn; do
   setxkbmap "$layout"
   if ! setxkbmap -query | grep -Eq "^layout: +$layout\$"; then
-    echo "check-web-layouts: the X server did not take the layout $layout" >&2
+    echo "os layouts: the X server did not take the layout $layout" >&2
     exit 1
   fi
   CHROMIUM=$(command -v chromium) ARVAN_SITE="${ARVAN_SITE:-$PWD/../../build/web}" \
