@@ -45,7 +45,7 @@ void PressureBar::setValue(int value) {
   const int from = std::min(filledEnd(value_), filledEnd(value)) - kEndMargin;
   const int to = std::max(filledEnd(value_), filledEnd(value)) + kEndMargin;
   value_ = value;
-  keepEnd();
+  keep();
   update(QRect(from, 0, to - from, height()));
 }
 
@@ -64,10 +64,7 @@ QImage PressureBar::drawnAt(int value) const {
 void PressureBar::keep() {
   // Drawn at another pixel ratio, the style's bar and its copies part at
   // its ends: the style draws the bar itself there.
-  if (devicePixelRatioF() != 1 || size().isEmpty()) {
-    keptFor_ = QSize();
-    return;
-  }
+  if (devicePixelRatioF() != 1 || size().isEmpty()) return;
   if (keptFor_ != size()) {
     keptFor_ = size();
     empty_ = drawnAt(kMinimum);
@@ -90,7 +87,10 @@ QRect PressureBar::endOf(int value) const {
 bool PressureBar::copy(QPainter& painter, const QRect& stretch) {
   const QRect inner = rect().adjusted(kEndMargin, 0, -kEndMargin, 0);
   const QImage& drawnEnd = ends_[static_cast<std::size_t>(value_)];
-  if (keptFor_ != size() || drawnEnd.isNull() || !inner.contains(stretch)) return false;
+  if (devicePixelRatioF() != 1 || keptFor_ != size() || drawnEnd.isNull() ||
+      !inner.contains(stretch)) {
+    return false;
+  }
   const QRect end = endOf(value_);
   painter.setClipRect(stretch & QRect(0, 0, end.left(), height()));
   painter.drawImage(0, 0, full_);
@@ -107,22 +107,10 @@ void PressureBar::paintEvent(QPaintEvent* event) {
   painter.drawControl(QStyle::CE_ProgressBar, styleOption(value_));
 }
 
-bool PressureBar::event(QEvent* event) {
-  const bool handled = QWidget::event(event);
-  if (event->type() == QEvent::ScreenChangeInternal) keep();  // perhaps another pixel ratio
-  return handled;
-}
-
-void PressureBar::resizeEvent(QResizeEvent* event) {
-  QWidget::resizeEvent(event);
-  keep();
-}
-
 void PressureBar::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   // A new palette, style or state draws another bar.
   keptFor_ = QSize();
-  keep();
 }
 
 }  // namespace arvan

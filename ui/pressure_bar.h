@@ -12,8 +12,9 @@
 // The style strokes and fills the whole bar however little of it is
 // repainted. So the bar keeps what the style draws over its background,
 // once for its size: the bar empty, the bar full, and around the end of the
-// filled part at each value, when the value is set. A changed stretch is
-// copied from them. The bar fills its background itself, so that the window
+// filled part at each value, when a value is set. A changed stretch is
+// copied from them; until a value is set at a new size, the style draws the
+// whole bar. The bar fills its background itself, so that the window
 // paints nothing under it.
 
 #include <QImage>
@@ -31,9 +32,7 @@ class PressureBar : public QWidget {
   void setValue(int value);
 
  protected:
-  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
 
  private:
@@ -42,7 +41,8 @@ class PressureBar : public QWidget {
   [[nodiscard]] int filledEnd(int value) const;
   // The bar at a value as the style draws it over its background.
   [[nodiscard]] QImage drawnAt(int value) const;
-  // Keeps the bar empty and full for its size, and the end at its value.
+  // Keeps the bar empty and full for its size, if they are not kept for
+  // it, and the end at its value.
   void keep();
   void keepEnd();
   [[nodiscard]] QRect endOf(int value) const;
@@ -53,7 +53,7 @@ class PressureBar : public QWidget {
   int value_ = 0;
   QImage empty_, full_;           // the whole bar at 0 and at 100
   std::array<QImage, 101> ends_;  // each value's end of the filled part
-  QSize keptFor_;                 // the size in device pixels that they are kept for
+  QSize keptFor_;                 // the size they are kept for, at a pixel ratio of 1
 };
 
 }  // namespace arvan
