@@ -75,10 +75,16 @@ describe('key drill', () => {
   });
 
   test('a key event with no code falls back to its Mongolian letter', async () => {
-    const target = await tutor.target();
-    const [, letter] = SLOT_KEYS[target];
+    // Space and backslash come with their codes only: hits until a letter's
+    // key is the target (two in 34 a draw).
+    const hasLetter = ([, letter]) => letter.trim() !== '' && letter !== '\\';
+    for (let i = 0; i < 100 && !hasLetter(SLOT_KEYS[await tutor.target()]); ++i) {
+      const [code, letter] = SLOT_KEYS[await tutor.target()];
+      await pressKey(tutor, code, letter);
+    }
+    const [, letter] = SLOT_KEYS[await tutor.target()];
+    assert.ok(hasLetter([, letter]), 'a letter\'s key came up as the target');
     const hits = Number(await tutor.text('txtCount'));
-    if (letter.trim() === '' || letter === '\\') return; // space and backslash have codes only
     await pressKey(tutor, '', letter.toUpperCase());
     assert.equal(Number(await tutor.text('txtCount')), hits + 1);
   });

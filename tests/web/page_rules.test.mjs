@@ -11,24 +11,21 @@ import { markedParts, shownPosition } from '../../web/js/child_controls.js';
 import { keyCodeOf, UNKNOWN_KEY } from '../../web/js/key_codes.js';
 import { markFinger, ownIds, Pictures } from '../../web/js/pictures.js';
 
-// The core's two questions, answered from a few keys, and recorded.
+// The core's two answers, from a few keys.
 function fakeCore() {
-  const asked = [];
   const positions = new Map([['KeyF', 70], ['Digit1', 49], ['AltRight', 18]]);
   const keys = new Map([['q', 81], ['?', 191], ['ө', 70], ['Alt', 18]]);
   return {
-    asked,
-    keyCodeOfPosition: (code) => (asked.push(code), positions.get(code) ?? 0),
-    keyCodeOfKey: (key) => (asked.push(key), keys.get(key) ?? 0),
+    keyCodeOfPosition: (code) => positions.get(code) ?? 0,
+    keyCodeOfKey: (key) => keys.get(key) ?? 0,
   };
 }
 
 describe('key codes', () => {
   test('the physical key decides, not what the layout writes', () => {
     const core = fakeCore();
-    assert.equal(keyCodeOf({ code: 'KeyF', key: 'а' }, core), 70);
+    assert.equal(keyCodeOf({ code: 'KeyF', key: 'q' }, core), 70);
     assert.equal(keyCodeOf({ code: 'AltRight', key: 'AltGraph' }, core), 18);
-    assert.deepEqual(core.asked, ['KeyF', 'AltRight']);
   });
 
   test('without a known code: the character the key wrote, or the key named', () => {
@@ -37,9 +34,9 @@ describe('key codes', () => {
     assert.equal(keyCodeOf({ code: 'Unidentified', key: '?' }, core), 191);
     assert.equal(keyCodeOf({ key: 'ө' }, core), 70);
     assert.equal(keyCodeOf({ code: '', key: 'Alt' }, core), 18);
+    assert.equal(keyCodeOf({ code: 'Lang1', key: 'q' }, core), 81);
     assert.equal(keyCodeOf({ code: 'Lang1', key: 'ж' }, core), UNKNOWN_KEY);
     assert.equal(keyCodeOf({ code: 'MetaLeft', key: 'Meta' }, core), UNKNOWN_KEY);
-    assert.deepEqual(core.asked, ['q', '?', 'ө', 'Alt', 'Lang1', 'ж', 'MetaLeft', 'Meta']);
   });
 });
 
