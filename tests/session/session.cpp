@@ -4,8 +4,8 @@
 // A scripted session with the real window and the real platform (clock,
 // random source, desktop bell): key drills won and lost, the menu, both
 // typing modes, the options, blind labels and resizes, a few thousand events
-// in all, then Exit. scripts/check-memory runs it under valgrind's memcheck on
-// Qt's offscreen platform. It prints the number of events it sent.
+// in all, then Exit. tests/session/check_memory.sh runs it under valgrind's
+// memcheck on Qt's offscreen platform. It prints the number of events it sent.
 //
 //   arvan_session [rounds]     (3 unless given)
 
