@@ -7,7 +7,8 @@
 // - the first contentful paint after navigation, against a page of one
 //   line of text, a fresh browser for each load, the two taken in turn;
 // - the files and bytes of a first visit, counted at the server until the
-//   service worker has kept the site;
+//   service worker has kept the site (in WebKit also with a profile of its
+//   own, as a learner's browser has, besides the WebDriver session);
 // - key-down to the end of the frame that shows its change (the frame's
 //   rendering done: a task posted from its animation frame has run),
 //   against a page that shows or hides one element per key;
@@ -20,8 +21,12 @@
 
 import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
-import { join } from 'node:path';
+import { dirname, join } from 'node:path';
+import { fileURLToPath } from 'node:url';
 import { ENGINE, openTutor, pressKey, SITE, SLOT_KEYS } from '../../tests/web/browser.mjs';
+import { serve } from '../../web/serve.mjs';
+
+const here = dirname(fileURLToPath(import.meta.url));
 
 const loads = Number(process.argv[2] ?? 7);
 const keys = Number(process.argv[3] ?? 40);
@@ -96,13 +101,33 @@ console.log(`first contentful paint: ${ms(median(paints.arvan))} (${list(paints.
 console.log(`ready for keys: ${ms(median(readies))} (${list(readies)})`);
 
 // A first visit, counted at the server.
+const visitSummary = (requests) => {
+  const bytes = requests.reduce((n, r) => n + r.bytes, 0);
+  return `${requests.length} responses, ${(bytes / 1024).toFixed(1)} KiB ` +
+    `(${requests.map((r) => `${r.path} ${r.status} ${(r.bytes / 1024).toFixed(1)}`).join('; ')})`;
+};
+if (ENGINE === 'webkit') {
+  // WebKit's WebDriver session has no HTTP cache, a learner's browser has:
+  // the same visit in a MiniBrowser with a profile of its own.
+  const { visitWithProfile } = await import('../../tests/web/webkit.mjs');
+  const log = [];
+  const watch = '/arvan-test/worker_watch.js';
+  const { server, port } = await serve(SITE, 0, '127.0.0.1', {
+    log,
+    extra: new Map([[watch, join(here, '../../tests/web/worker_watch.js')]]),
+    intoPage: `<script src="${watch}"></script>`,
+  });
+  await visitWithProfile(`http://127.0.0.1:${port}/`,
+    () => log.some((r) => r.path === '/arvan-test/controlled'));
+  server.closeAllConnections();
+  server.close();
+  console.log(`first visit with a profile: ${visitSummary(log.filter((r) => !r.path.startsWith('/arvan-test/')))}`);
+}
 {
   const tutor = await openTutor({ audio: false });
   await tutor.waitFor(() => navigator.serviceWorker.controller !== null, null, { timeout: 20000 });
   const site = tutor.requests.filter((r) => !r.path.startsWith('/arvan-test/'));
-  const bytes = site.reduce((n, r) => n + r.bytes, 0);
-  console.log(`first visit: ${site.length} responses, ${(bytes / 1024).toFixed(1)} KiB ` +
-    `(${site.map((r) => `${r.path} ${r.status} ${(r.bytes / 1024).toFixed(1)}`).join('; ')})`);
+  console.log(`first visit: ${visitSummary(site)}`);
 
   // The core's time per key, in the page: a drill played through the
   // bindings alone.

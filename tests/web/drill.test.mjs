@@ -51,6 +51,21 @@ describe('key drill', () => {
     assert.ok(next >= 1 && next <= 34);
   });
 
+  test('of the hand pictures stacked in one place, the one shown takes the pointer', async () => {
+    const [code, letter] = SLOT_KEYS[await tutor.target()];
+    await pressKey(tutor, code, letter);
+    const shown = await tutor.evaluate(() => {
+      const hands = document.querySelectorAll('[data-name^="ZGar"], [data-name^="BGar"]');
+      return [...hands].filter((e) => getComputedStyle(e).visibility !== 'hidden').map((e) => {
+        const r = e.getBoundingClientRect();
+        const at = document.elementFromPoint(r.x + r.width / 2, r.y + r.height / 2);
+        return [e.dataset.name, at?.closest('[data-index]')?.dataset.name];
+      });
+    });
+    assert.ok(shown.length >= 1, 'a hand shows the finger for the next key');
+    for (const [hand, pointed] of shown) assert.equal(pointed, hand);
+  });
+
   test('another key is a miss, with a beep', async () => {
     const target = await tutor.target();
     const [code, letter] = SLOT_KEYS[otherSlot(target)];

@@ -6,8 +6,14 @@
 // lblExit ends the tutor with a way to open it again.
 
 import assert from 'node:assert/strict';
+import { dirname, join } from 'node:path';
+import { fileURLToPath } from 'node:url';
 import { after, before, describe, test } from 'node:test';
-import { openTutor, pressKey, SLOT_KEYS } from './browser.mjs';
+import { serve } from '../../web/serve.mjs';
+import { ENGINE, openTutor, pressKey, SITE, SLOT_KEYS } from './browser.mjs';
+
+const here = dirname(fileURLToPath(import.meta.url));
+const again = (paths) => paths.filter((path, i) => paths.indexOf(path) !== i);
 
 describe('site', () => {
   let tutor;
@@ -40,11 +46,10 @@ describe('site', () => {
   test('a first visit asks for each file of the site once', async () => {
     await tutor.waitFor(() => navigator.serviceWorker.controller !== null, null, { timeout: 10000 });
     const asked = tutor.requests.filter((r) => !r.path.startsWith('/arvan-test/')).map((r) => r.path);
-    const again = (paths) => paths.filter((path, i) => paths.indexOf(path) !== i);
     if (tutor.engine === 'webkit') {
-      // WebKit's service worker fills its copy from the network, not from
-      // the page's HTTP cache: there the site comes once for the page and
-      // once more, after sw.js, for the worker.
+      // A WebDriver session of WebKit has no HTTP cache (see the visit with
+      // a profile below): there the site comes once for the page and once
+      // more, after sw.js, for the worker.
       const worker = asked.indexOf('/sw.js');
       assert.deepEqual([again(asked.slice(0, worker)), again(asked.slice(worker + 1))], [[], []],
         `asked ${asked}`);
@@ -108,4 +113,31 @@ describe('site', () => {
   });
 
   test('no page errors', async () => assert.deepEqual(await tutor.errors(), []));
+});
+
+describe('a first visit in WebKit with a profile of its own', () => {
+  test('asks for each file of the site once, the worker\'s included',
+    { skip: ENGINE !== 'webkit' && 'a WebKit visit' }, async () => {
+      const { visitWithProfile } = await import('./webkit.mjs');
+      const log = [];
+      const watch = '/arvan-test/worker_watch.js';
+      const { server, port } = await serve(SITE, 0, '127.0.0.1', {
+        log,
+        extra: new Map([[watch, join(here, 'worker_watch.js')]]),
+        intoPage: `<script src="${watch}"></script>`,
+      });
+      try {
+        await visitWithProfile(`http://127.0.0.1:${port}/`,
+          () => log.some((r) => r.path === '/arvan-test/controlled'));
+      } finally {
+        server.closeAllConnections();
+        server.close();
+      }
+      const asked = log.filter((r) => !r.path.startsWith('/arvan-test/')).map((r) => r.path);
+      assert.deepEqual(again(asked), [], `asked ${asked}`);
+      // Every file of the site came: the worker asked for those that the
+      // page did not (the manifest), and took the others from the cache.
+      assert.deepEqual([...asked].sort(), ['/', '/arvan.wasm', '/assets/key-press.svg',
+        '/manifest.webmanifest', '/page.js', '/sw.js']);
+    });
 });

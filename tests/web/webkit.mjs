@@ -10,7 +10,10 @@
 
 import { execFileSync, spawn } from 'node:child_process';
 import { once } from 'node:events';
+import { mkdtempSync, rmSync } from 'node:fs';
 import { createServer } from 'node:net';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 
 const MINIBROWSER = process.env.MINIBROWSER ??
   '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser';
@@ -62,8 +65,8 @@ async function startXvfb() {
   return { xvfb, display: `:${String(chunk).trim()}` };
 }
 
-async function until(ready, what) {
-  for (let i = 0; i < 200; ++i) {
+async function until(ready, what, tries = 200) {
+  for (let i = 0; i < tries; ++i) {
     if (await ready().catch(() => false)) return;
     await new Promise((r) => setTimeout(r, 50));
   }
@@ -162,4 +165,32 @@ export async function launchWebKit({ width, height, scale }) {
       await Promise.all([once(driver, 'exit'), once(xvfb, 'exit')]);
     },
   };
+}
+
+// A visit as a learner's WebKit makes it: the MiniBrowser with a profile of
+// its own on disk, which has an HTTP cache, and no WebDriver. A WebDriver
+// session, like private browsing, keeps nothing on disk and has no HTTP
+// cache at all. Opens `url` and closes the browser once `done()` is true
+// (asked every 50 ms, for up to a minute).
+export async function visitWithProfile(url, done) {
+  const { xvfb, display } = await startXvfb();
+  const home = mkdtempSync(join(tmpdir(), 'arvan-webkit-profile-'));
+  const browser = spawn(MINIBROWSER, [url], {
+    stdio: 'ignore',
+    env: {
+      ...process.env, DISPLAY: display, HOME: home, NO_AT_BRIDGE: '1',
+      XDG_CACHE_HOME: join(home, 'cache'), XDG_DATA_HOME: join(home, 'data'),
+      XDG_CONFIG_HOME: join(home, 'config'),
+    },
+  });
+  try {
+    await until(async () => done(), 'the end of the visit', 1200);
+  } finally {
+    await Promise.all([browser, xvfb].map((child) => {
+      if (child.exitCode !== null || child.signalCode !== null) return null;
+      child.kill();
+      return once(child, 'exit');
+    }));
+    rmSync(home, { recursive: true, force: true });
+  }
 }

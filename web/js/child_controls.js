@@ -40,8 +40,8 @@ export function markedParts(text, selStart, selLength) {
 
 function showTextBox(element, c) {
   const box = element;
-  setStyle(box, 'backgroundColor', cssColour(c.backColour));
-  setStyle(box, 'color', cssColour(c.foreColour));
+  setStyle(box, '--bg', cssColour(c.backColour));
+  setStyle(box, '--fg', cssColour(c.foreColour));
   box.classList.toggle('bordered', c.bordered);
   box.classList.toggle('disabled', !c.enabled);
   if (!c.multiLine) {
@@ -155,20 +155,20 @@ export function showChild(element, c, frame) {
       showTextBox(element, c);
       break;
     case 'frame':
-      setStyle(element, 'backgroundColor', cssColour(c.backColour));
-      setStyle(element, 'color', cssColour(c.foreColour));
+      setStyle(element, '--bg', cssColour(c.backColour));
+      setStyle(element, '--fg', cssColour(c.foreColour));
       element.firstChild.textContent = c.caption;
       break;
     case 'optionButton':
-      setStyle(element, 'backgroundColor', cssColour(c.backColour));
-      setStyle(element, 'color', cssColour(c.foreColour));
+      setStyle(element, '--bg', cssColour(c.backColour));
+      setStyle(element, '--fg', cssColour(c.foreColour));
       element.firstChild.textContent = c.caption;
       element.setAttribute('aria-checked', String(c.value !== 0));
       element.classList.toggle('disabled', !enabled);
       break;
     case 'commandButton':
-      setStyle(element, 'backgroundColor', cssColour(c.backColour));
-      setStyle(element, 'color', cssColour(c.foreColour));
+      setStyle(element, '--bg', cssColour(c.backColour));
+      setStyle(element, '--fg', cssColour(c.foreColour));
       element.textContent = c.caption;
       element.disabled = !enabled;
       break;

@@ -6,7 +6,7 @@
 // clicks; labels and images do, as the desktop's hit test has it.
 
 import { cssColour } from './colours.js';
-import { place, setFont, setStyle, tw, TWIPS_PER_PIXEL } from './twips.js';
+import { place, setFont, setStyle, setTwips, TWIPS_PER_PIXEL } from './twips.js';
 
 const INSIDE_SOLID = 6;
 
@@ -20,29 +20,25 @@ function showShape(element, c) {
   // Solid borders straddle the edge; inside-solid ones keep within it.
   const outward = c.borderStyle === INSIDE_SOLID ? 0 : pen / 2;
   place(element, r.left - outward, r.top - outward, r.width + 2 * outward, r.height + 2 * outward);
-  setStyle(element, 'borderWidth', tw(pen));
-  setStyle(element, 'borderColor', cssColour(c.borderColour));
-  setStyle(element, 'backgroundColor', c.opaque ? cssColour(c.backColour) : 'transparent');
-  if (c.form === 'oval') {
-    setStyle(element, 'borderRadius', '50%');
-  } else if (c.form === 'roundedRectangle') {
-    setStyle(element, 'borderRadius', tw(c.cornerRadius));
-  } else {
-    setStyle(element, 'borderRadius', '0');
-  }
+  setTwips(element, '--b', pen);
+  setStyle(element, '--bc', cssColour(c.borderColour));
+  setStyle(element, '--bg', c.opaque ? cssColour(c.backColour) : '');
+  element.classList.toggle('oval', c.form === 'oval');
+  setTwips(element, '--r', c.form === 'roundedRectangle' ? c.cornerRadius : undefined);
 }
 
 function showLabel(element, c) {
   const r = c.rect;
-  place(element, r.left, r.top);
-  setStyle(element, 'width', c.autoSize ? 'auto' : tw(r.width));
-  setStyle(element, c.autoSize || c.wordWrap ? 'minHeight' : 'height', tw(r.height));
+  setTwips(element, '--l', r.left);
+  setTwips(element, '--t', r.top);
+  setTwips(element, '--w', c.autoSize ? undefined : r.width);
+  setTwips(element, c.autoSize || c.wordWrap ? '--mh' : '--h', r.height);
   element.classList.toggle('wrap', c.wordWrap);
   element.classList.toggle('bordered', c.bordered);
   element.classList.toggle('centre', c.alignment === 'centre');
   element.classList.toggle('disabled', !c.enabled);
-  setStyle(element, 'backgroundColor', c.opaque ? cssColour(c.backColour) : 'transparent');
-  setStyle(element, 'color', cssColour(c.foreColour));
+  setStyle(element, '--bg', c.opaque ? cssColour(c.backColour) : '');
+  setStyle(element, '--fg', cssColour(c.foreColour));
   setFont(element, c.font);
   if (element.textContent !== c.caption) element.textContent = c.caption;
 }
