@@ -119,11 +119,11 @@ export async function openTutor({
     },
     // Bell starts, grouped: one bell sounds several partials at one time.
     beeps: () => evaluate(() => [...new Set(window.bellStarts)].sort((a, b) => a - b)),
-    // The slot that carries the target flag (its outline in inside-solid
-    // style); -1 where none does, -1 - n where n do.
+    // The slot that carries the target flag (its outline's pen inside its
+    // rectangle); -1 where none does, -1 - n where n do.
     target: () => evaluate(() => {
       const outlines = window.arvan.page.controls.filter((c) => /^button\(\d+\)$/.test(c.name));
-      const flagged = outlines.filter((c) => c.borderStyle === 6);
+      const flagged = outlines.filter((c) => c.penInside);
       return flagged.length === 1 ? Number(/\d+/.exec(flagged[0].name)[0]) : -1 - flagged.length;
     }),
     timerRunning: () => evaluate(() => window.arvan.page.timer.handle !== null),

@@ -135,14 +135,14 @@ void describe(std::string& out, const FormHit& hit, const FormView& view, int in
   json.field("foreColour", c.foreColour);
   json.field("form", formName(c.form));
   json.field("borderColour", c.borderColour);
-  json.field("borderWidth", c.borderWidth);
-  json.field("borderStyle", c.borderStyle);
+  json.field("penTwips", c.borderWidth * kTwipsPerPixel);
+  json.field("penInside", c.borderStyle == kBorderInsideSolid);
   json.field("bordered", c.bordered);
   json.key("font");
   out += '{';
   {
     Json font(out);
-    font.field("points", c.font.points);
+    font.field("twips", c.font.points * kTwipsPerPoint);
     font.field("bold", c.font.bold);
     font.field("systemDefault", c.font.systemDefault);
   }

@@ -3,7 +3,7 @@
 #pragma once
 
 // The form as the page reads it, in JSON: one object per control with every
-// property the page shows it by (twips, 0x00BBGGRR colours, points), and
+// property the page shows it by (lengths and font sizes in twips, 0x00BBGGRR colours), and
 // after an event the controls that changed and the timer.
 
 #include <string>

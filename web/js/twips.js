@@ -11,9 +11,6 @@
 // attributes where whole lengths and colours took 84 KiB (first paint
 // 340 -> 240 ms in Chromium, 285 -> 251 ms in Firefox).
 
-export const TWIPS_PER_PIXEL = 15; // at 96 dots per inch, as designed
-export const POINT = 20; // twips
-
 // Sets a style property only where it changes: WebKit restyles an element
 // for every write, the same value included. A value of '' removes it.
 export function setStyle(element, name, value) {
@@ -37,7 +34,7 @@ export function place(element, left, top, width, height) {
 }
 
 export function setFont(element, font) {
-  setTwips(element, '--f', font.points * POINT);
+  setTwips(element, '--f', font.twips);
   setStyle(element, 'font-weight', font.bold ? 'bold' : '');
   element.classList.toggle('system-font', font.systemDefault);
 }

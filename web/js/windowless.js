@@ -6,19 +6,17 @@
 // clicks; labels and images do, as the desktop's hit test has it.
 
 import { cssColour } from './colours.js';
-import { place, setFont, setStyle, setTwips, TWIPS_PER_PIXEL } from './twips.js';
-
-const INSIDE_SOLID = 6;
+import { place, setFont, setStyle, setTwips } from './twips.js';
 
 export function isWindowless(control) {
   return control.kind === 'label' || control.kind === 'shape' || control.kind === 'image';
 }
 
 function showShape(element, c) {
-  const pen = c.borderWidth * TWIPS_PER_PIXEL;
+  const pen = c.penTwips;
   const r = c.rect;
   // Solid borders straddle the edge; inside-solid ones keep within it.
-  const outward = c.borderStyle === INSIDE_SOLID ? 0 : pen / 2;
+  const outward = c.penInside ? 0 : pen / 2;
   place(element, r.left - outward, r.top - outward, r.width + 2 * outward, r.height + 2 * outward);
   setTwips(element, '--b', pen);
   setStyle(element, '--bc', cssColour(c.borderColour));
