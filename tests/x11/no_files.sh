@@ -34,17 +34,8 @@ if [[ "${2:-}" != --on-screen ]]; then
   exec xvfb-run -a -s "-screen 0 1280x800x24" "$here/no_files.sh" "$(realpath "$1")" --on-screen
 fi
 arvan=$1
-export QT_QPA_PLATFORM=xcb  # whatever the test preset sets for the offscreen tests
+source "$here/tutor_run.sh"
 display=$DISPLAY
-
-work=$(mktemp -d)
-arvan_pid=
-cleanup() {
-  if [[ -n "$arvan_pid" ]]; then kill "$arvan_pid" 2>/dev/null || true; fi
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
 fail() {
   echo "no files: $*" >&2
   [[ -f "$work/arvan.log" ]] && sed 's/^/  arvan: /' "$work/arvan.log" >&2

@@ -18,16 +18,7 @@ if [[ "${2:-}" != --on-screen ]]; then
     "$(realpath "$1")" --on-screen
 fi
 arvan=$1
-export QT_QPA_PLATFORM=xcb  # whatever the test preset sets for the offscreen tests
-
-work=$(mktemp -d)
-arvan_pid=
-cleanup() {
-  if [[ -n "$arvan_pid" ]]; then kill "$arvan_pid" 2>/dev/null || true; fi
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+source "$here/tutor_run.sh"
 fail() {
   echo "scaled screen: $*" >&2
   cp "$work/shot.png" "${TMPDIR:-/tmp}/scaled-screen.png" 2>/dev/null &&
