@@ -5,7 +5,10 @@
 // firefox or webkit), measured, never asserted, each side by side with a
 // bare page served the same way in the same engine:
 // - the first contentful paint after navigation, against a page of one
-//   line of text, a fresh browser for each load, the two taken in turn;
+//   line of text and a page of as many plain boxes as the form has
+//   controls (what the engine takes to draw that much, with no script,
+//   style sheet or drawing), a fresh browser for each load, the three
+//   taken in turn;
 // - the files and bytes of a first visit, counted at the server until the
 //   service worker has kept the site (in WebKit also with a profile of its
 //   own, as a learner's browser has, besides the WebDriver session);
@@ -19,7 +22,7 @@
 // playwright-core is:
 //   ARVAN_ENGINE=firefox node ../../bench/web/page_speed.mjs [loads] [keys]
 
-import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
+import { mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -47,6 +50,18 @@ writeFileSync(join(bare, 'keys.html'), '<!doctype html><html lang="en"><head>' +
 writeFileSync(join(bare, 'keys.js'), "const key = document.getElementById('key');\n" +
   "key.dataset.index = '0';\n" +
   "document.addEventListener('keydown', (e) => { e.preventDefault(); key.hidden = !key.hidden; });\n");
+
+// The boxes: one captioned, outlined box per control of the form, placed
+// in rows over the window.
+const controls = readFileSync(join(SITE, 'index.html'), 'utf8').split('data-index=').length - 1;
+const boxes = join(bare, 'boxes');
+mkdirSync(boxes);
+writeFileSync(join(boxes, 'index.html'), '<!doctype html><html lang="en"><head>' +
+  '<meta charset="utf-8"><title>Boxes</title></head><body style="margin:0;background:#00f">' +
+  Array.from({ length: controls }, (_, i) => '<div style="position:absolute;' +
+    `left:${(i % 25) * 4}vw;top:${Math.floor(i / 25) * 6}vh;width:3.6vw;height:5vh;` +
+    `border:2px solid #008;border-radius:4px;background:#ccc">${String.fromCharCode(65 + (i % 26))}</div>`).join('') +
+  '</body></html>\n');
 
 // First contentful paint, ms after navigation, of a fresh load; for the
 // tutor also when it was ready for keys (its arvan-ready mark).
@@ -89,15 +104,17 @@ async function keyToFrame(tutor, code, letter) {
 }
 
 console.log(`engine: ${ENGINE}`);
-const paints = { arvan: [], bare: [] };
+const paints = { arvan: [], bare: [], boxes: [] };
 for (let i = 0; i < loads; ++i) {
   paints.arvan.push(await firstPaint(SITE));
   paints.bare.push(await firstPaint(bare));
+  paints.boxes.push(await firstPaint(boxes));
 }
 const list = (xs) => xs.map((x) => x.toFixed(0)).join(', ');
+const ratio = (xs) => (median(xs) / median(paints.bare)).toFixed(2);
 console.log(`first contentful paint: ${ms(median(paints.arvan))} (${list(paints.arvan)}); ` +
-  `bare page ${ms(median(paints.bare))} (${list(paints.bare)}); ` +
-  `ratio ${(median(paints.arvan) / median(paints.bare)).toFixed(2)}`);
+  `bare page ${ms(median(paints.bare))} (${list(paints.bare)}); ratio ${ratio(paints.arvan)}; ` +
+  `${controls} plain boxes ${ms(median(paints.boxes))} (${list(paints.boxes)}), ratio ${ratio(paints.boxes)}`);
 console.log(`ready for keys: ${ms(median(readies))} (${list(readies)})`);
 
 // A first visit, counted at the server.
